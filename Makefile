@@ -1,0 +1,41 @@
+# Front door of the project. `make test` and `make run` are the whole set-up on a fresh Debian 12.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+
+.PHONY: all deps build test test-main test-asan run bench format clean
+
+all: build
+
+deps:
+	@bash scripts/setup-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: test-main test-asan
+
+test-main: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DQUILLON_WERROR=ON \
+	      -DQUILLON_SANITIZE=ON -DQUILLON_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+run:
+	@bash scripts/setup-deps.sh --run
+	@$(MAKE) --no-print-directory build
+	@bash scripts/run-class.sh $(BUILD)
+
+bench: build
+	$(BUILD)/bench/quillon-bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,55 @@
+# Compile settings every target of the project shares.
+function(quillon_target_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  if(QUILLON_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  target_compile_definitions(${target} PRIVATE
+    QT_NO_CAST_FROM_ASCII
+    QT_NO_CAST_TO_ASCII
+    QT_NO_CAST_FROM_BYTEARRAY
+    QT_NO_URL_CAST_FROM_STRING
+    QT_NO_KEYWORDS)
+  if(QUILLON_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# A test executable registered with CTest, headless and isolated:
+#   quillon_add_test(NAME test_codec SOURCES a.cpp b.cpp LIBS quillon_core [GTEST] [DATA_DIR dir] [TIMEOUT s])
+# Qt Test executables are the default; GTEST links GoogleTest's main instead.
+function(quillon_add_test)
+  cmake_parse_arguments(T "GTEST" "NAME;DATA_DIR;TIMEOUT" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  quillon_target_defaults(${T_NAME})
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  if(T_GTEST)
+    find_package(GTest REQUIRED)
+    target_link_libraries(${T_NAME} PRIVATE GTest::gtest GTest::gtest_main)
+  else()
+    target_link_libraries(${T_NAME} PRIVATE Qt6::Test)
+  endif()
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS})
+  if(T_DATA_DIR)
+    set(QUILLON_TEST_DATA_DIR "${T_DATA_DIR}")
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/testdata.h.in ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}_data/testdata.h @ONLY)
+    target_include_directories(${T_NAME} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}_data)
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  set(env
+    QT_QPA_PLATFORM=offscreen
+    LC_ALL=C.UTF-8
+    LANG=C.UTF-8
+    TZ=UTC
+    QTWEBENGINE_DISABLE_SANDBOX=1
+    QT_LOGGING_RULES=qt.qpa.*=false
+    ${T_ENVIRONMENT})
+  if(QUILLON_SANITIZE)
+    list(APPEND env "ASAN_OPTIONS=detect_leaks=1:new_delete_type_mismatch=0" "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
+endfunction()
