@@ -1,0 +1,14 @@
+#include "apppath.h"
+
+#include <QCoreApplication>
+
+namespace Quillon {
+
+QString AppPath;
+
+QString ExecutableDirectory()
+{
+    return QCoreApplication::applicationDirPath() + u'/';
+}
+
+} // namespace Quillon

@@ -1,0 +1,121 @@
+#include "wire.h"
+
+#include <utility>
+
+namespace Quillon {
+
+namespace {
+
+constexpr char QuoteChar = ' ';
+
+bool IsControlOrBlank(char c)
+{
+    const auto code = static_cast<unsigned char>(c);
+    return code >= 1 && code <= 32;
+}
+
+// The line as one list item: quoted (blanks doubled, one blank each side) when it holds a
+// control character, a blank or the line delimiter.
+void AppendItem(QByteArray& out, const QByteArray& line)
+{
+    bool needsQuotes = false;
+    for (const char c : line) {
+        if (IsControlOrBlank(c) || c == QuoteChar || c == LineDelimiter) {
+            needsQuotes = true;
+            break;
+        }
+    }
+    if (!needsQuotes) {
+        out.append(line);
+        return;
+    }
+    out.append(QuoteChar);
+    for (const char c : line) {
+        out.append(c);
+        if (c == QuoteChar)
+            out.append(QuoteChar);
+    }
+    out.append(QuoteChar);
+}
+
+bool OnlyControls(QByteArrayView text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) > 32)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void NextField(QByteArray& S, QByteArrayView Sep, QByteArray& Field)
+{
+    const qsizetype p = Sep.isEmpty() ? -1 : S.indexOf(Sep);
+    if (p < 0) {
+        Field = std::move(S);
+        S = QByteArray();
+        return;
+    }
+    Field = S.left(p);
+    S.remove(0, p + Sep.size());
+}
+
+QByteArray NextField(QByteArray& S, QByteArrayView Sep)
+{
+    QByteArray field;
+    NextField(S, Sep, field);
+    return field;
+}
+
+QByteArray BuildPacket(QByteArrayView Payload)
+{
+    QByteArray packet;
+    packet.reserve(PacketHeader.size() + FieldSeparator.size() + Payload.size());
+    packet.append(PacketHeader).append(FieldSeparator).append(Payload);
+    return packet;
+}
+
+QByteArray JoinFields(const QList<QByteArray>& fields)
+{
+    return fields.join(FieldSeparator);
+}
+
+QByteArray JoinLines(const QList<QByteArray>& Lines)
+{
+    if (Lines.size() == 1 && Lines.front().isEmpty())
+        return QByteArray(2, QuoteChar);
+    QByteArray result;
+    for (qsizetype i = 0; i < Lines.size(); ++i) {
+        if (i > 0)
+            result.append(LineDelimiter);
+        AppendItem(result, Lines[i]);
+    }
+    return result;
+}
+
+QList<QByteArray> ReadLines(QByteArray& rest)
+{
+    QList<QByteArray> pieces;
+    while (!OnlyControls(rest))
+        pieces.append(NextField(rest, QByteArrayView(&LineDelimiter, 1)));
+    return pieces;
+}
+
+bool CheckHeader(QByteArray& line)
+{
+    return NextField(line, FieldSeparator) == PacketHeader;
+}
+
+QByteArray TrimControls(QByteArrayView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= 32)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32)
+        --end;
+    return text.sliced(begin, end - begin).toByteArray();
+}
+
+} // namespace Quillon
