@@ -1,0 +1,128 @@
+#include "stringgrid.h"
+
+#include "gridcelldelegate.h"
+#include "stringgridmodel.h"
+
+#include <QHeaderView>
+#include <QTimer>
+
+namespace Cortelle {
+
+namespace {
+
+// A header reduced to a thin strip without labels: the grid's own fixed cells carry the
+// captions, the strip only offers the section edges to drag.
+class TGridRuler : public QHeaderView
+{
+public:
+    explicit TGridRuler(Qt::Orientation orientation, QWidget* parent) : QHeaderView(orientation, parent)
+    {
+        setSectionsClickable(false);
+        setHighlightSections(false);
+        setSectionResizeMode(QHeaderView::Interactive);
+        setMinimumSectionSize(4);
+    }
+
+    QSize sizeHint() const override
+    {
+        QSize size = QHeaderView::sizeHint();
+        if (orientation() == Qt::Horizontal) {
+            size.setHeight(Thickness);
+        } else {
+            size.setWidth(Thickness);
+        }
+        return size;
+    }
+
+private:
+    static constexpr int Thickness = 5;
+};
+
+constexpr int DefaultColWidth = 120;
+
+} // namespace
+
+TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent)
+{
+    setHorizontalHeader(new TGridRuler(Qt::Horizontal, this));
+    setVerticalHeader(new TGridRuler(Qt::Vertical, this));
+    horizontalHeader()->setDefaultSectionSize(DefaultColWidth);
+    setCornerButtonEnabled(false);
+    setItemDelegate(new TGridCellDelegate(this));
+    setFrameShape(QFrame::NoFrame);
+    setShowGrid(true);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setWordWrap(false);
+}
+
+void TStringGrid::SetGridModel(TStringGridModel* model)
+{
+    if (m_model) {
+        disconnect(m_model, nullptr, this, nullptr);
+    }
+    m_model = model;
+    setModel(model);
+    if (model) {
+        for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::columnsInserted,
+                            &QAbstractItemModel::rowsRemoved, &QAbstractItemModel::columnsRemoved}) {
+            connect(model, signal, this, &TStringGrid::ScheduleShowEditor);
+        }
+        connect(model, &QAbstractItemModel::dataChanged, this, &TStringGrid::ScheduleShowEditor);
+    }
+}
+
+void TStringGrid::SetDefaultColWidth(int pixels)
+{
+    horizontalHeader()->setDefaultSectionSize(pixels);
+}
+
+void TStringGrid::SetColWidths(int col, int pixels)
+{
+    horizontalHeader()->resizeSection(col, pixels);
+}
+
+int TStringGrid::ColWidths(int col) const
+{
+    return horizontalHeader()->sectionSize(col);
+}
+
+void TStringGrid::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    ScheduleShowEditor();
+}
+
+void TStringGrid::showEvent(QShowEvent* event)
+{
+    QTableView::showEvent(event);
+    ScheduleShowEditor();
+}
+
+// Deferred: focus comes back to the grid while the view is still closing the old editor.
+void TStringGrid::ScheduleShowEditor()
+{
+    if (!m_showEditorPending) {
+        m_showEditorPending = true;
+        QTimer::singleShot(0, this, &TStringGrid::ShowEditor);
+    }
+}
+
+void TStringGrid::ShowEditor()
+{
+    m_showEditorPending = false;
+    if (!m_model || !isVisible() || !hasFocus() || state() == QAbstractItemView::EditingState) {
+        return;
+    }
+    if (!currentIndex().isValid()) {
+        // The cursor starts on the first cell that is not fixed, as in any string grid; the
+        // move itself opens the editor there when the cell is editable.
+        setCurrentIndex(m_model->index(m_model->FixedRows(), m_model->FixedCols()));
+    }
+    if (state() != QAbstractItemView::EditingState) {
+        edit(currentIndex(), QAbstractItemView::AllEditTriggers, nullptr);
+    }
+}
+
+} // namespace Cortelle

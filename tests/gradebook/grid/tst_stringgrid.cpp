@@ -1,0 +1,146 @@
+#include "stringgrid.h"
+#include "stringgridmodel.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using Cortelle::TStringGrid;
+using Cortelle::TStringGridModel;
+
+namespace {
+
+// A shown grade-book grid: 3 students under 4 titles, the first student's first grade "A".
+struct GradeGrid
+{
+    GradeGrid()
+    {
+        model.SetRowCount(5);
+        model.SetColCount(7);
+        model.SetFixedRows(2);
+        model.SetFixedCols(3);
+        model.SetFirstEditableRow(2);
+        model.SetFirstEditableCol(3);
+        model.SetCells(3, 2, "A");
+        grid.setObjectName(u"sgrdMain"_s);
+        grid.SetGridModel(&model);
+        grid.resize(900, 300);
+        grid.show();
+        grid.activateWindow();
+    }
+
+    QLineEdit* Editor() const { return grid.viewport()->findChild<QLineEdit*>(); }
+
+    TStringGridModel model;
+    TStringGrid grid;
+};
+
+} // namespace
+
+class TestStringGrid : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void focus_opensTheEditorOnTheFirstFreeCell();
+    void typing_reachesTheCellBeforeTheEditorCloses();
+    void escape_putsBackTheTextTheCellHad();
+    void fixedCell_takesNoCursorAndNoEditor();
+    void columnWidths_surviveAGrowingGrid();
+    void fixedCells_arePaintedInTheWindowColour();
+};
+
+void TestStringGrid::focus_opensTheEditorOnTheFirstFreeCell()
+{
+    GradeGrid g;
+    QVERIFY(QTest::qWaitForWindowActive(&g.grid));
+    g.grid.setFocus();
+    QTRY_VERIFY(g.Editor() && g.Editor()->isVisible());
+    QCOMPARE(g.grid.currentIndex(), g.model.index(2, 3));
+    QCOMPARE(g.Editor()->text(), u"A"_s);
+}
+
+void TestStringGrid::typing_reachesTheCellBeforeTheEditorCloses()
+{
+    GradeGrid g;
+    g.grid.setCurrentIndex(g.model.index(3, 4));
+    QTRY_VERIFY(g.Editor());
+    QLineEdit* editor = g.Editor();
+
+    QTest::keyClicks(editor, u"B+"_s);
+    QCOMPARE(g.model.Cells(4, 3), QByteArray("B+"));
+    QCOMPARE(g.model.GradeRow(3)->Cell(4), QByteArray("B+"));
+    // Typing in the middle keeps the cursor where it is, though every keystroke is written back.
+    QTest::keyClick(editor, Qt::Key_Home);
+    QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_Eacute, u"é"_s, Qt::NoModifier);
+    QTest::keyClick(editor, Qt::Key_Space);
+    QCOMPARE(g.model.Cells(4, 3), QByteArray("\xE9 B+"));
+    QCOMPARE(g.Editor(), editor);
+    QVERIFY(editor->isVisible());
+
+    // Moving on keeps the text and opens the editor on the new cell.
+    g.grid.setCurrentIndex(g.model.index(4, 4));
+    QTRY_VERIFY(g.Editor() && g.Editor() != editor);
+    QCOMPARE(g.model.Cells(4, 3), QByteArray("\xE9 B+"));
+}
+
+void TestStringGrid::escape_putsBackTheTextTheCellHad()
+{
+    GradeGrid g;
+    g.grid.setCurrentIndex(g.model.index(2, 3));
+    QTRY_VERIFY(g.Editor());
+    QTest::keyClicks(g.Editor(), u"C"_s); // the whole text is selected: typing replaces it
+    QCOMPARE(g.model.Cells(3, 2), QByteArray("C"));
+    QTest::keyClick(g.Editor(), Qt::Key_Escape);
+    QCOMPARE(g.model.Cells(3, 2), QByteArray("A"));
+}
+
+void TestStringGrid::fixedCell_takesNoCursorAndNoEditor()
+{
+    GradeGrid g;
+    g.grid.setCurrentIndex(g.model.index(3, 4));
+    QTRY_VERIFY(g.Editor());
+    const QRect nameCell = g.grid.visualRect(g.model.index(3, 0));
+    QTest::mouseClick(g.grid.viewport(), Qt::LeftButton, {}, nameCell.center());
+    QTest::mouseDClick(g.grid.viewport(), Qt::LeftButton, {}, nameCell.center());
+    QCOMPARE(g.grid.currentIndex(), g.model.index(3, 4));
+    QVERIFY(!g.grid.selectionModel()->isSelected(g.model.index(3, 0)));
+    QVERIFY(!g.grid.indexWidget(g.model.index(3, 0)));
+}
+
+void TestStringGrid::columnWidths_surviveAGrowingGrid()
+{
+    GradeGrid g;
+    g.grid.SetColWidths(0, 80);
+    g.grid.SetColWidths(2, 200);
+    g.model.SetColCount(9);
+    g.model.SetRowCount(8);
+    QCOMPARE(g.grid.ColWidths(0), 80);
+    QCOMPARE(g.grid.ColWidths(2), 200);
+    QCOMPARE(g.grid.ColWidths(8), 120);
+}
+
+void TestStringGrid::fixedCells_arePaintedInTheWindowColour()
+{
+    GradeGrid g;
+    g.grid.setPalette([] {
+        QPalette palette = QApplication::palette();
+        palette.setColor(QPalette::Window, QColor(0x30, 0x60, 0x90));
+        palette.setColor(QPalette::Base, Qt::white);
+        return palette;
+    }());
+    const QImage image = g.grid.viewport()->grab().toImage();
+    const auto centre = [&](int row, int col) {
+        return image.pixelColor(g.grid.visualRect(g.model.index(row, col)).center());
+    };
+    QCOMPARE(centre(0, 5), QColor(0x30, 0x60, 0x90)); // empty group-title cell
+    QCOMPARE(centre(3, 1), QColor(0x30, 0x60, 0x90)); // empty last-name cell
+    QCOMPARE(centre(4, 6), QColor(Qt::white));        // empty grade cell
+}
+
+QTEST_MAIN(TestStringGrid)
+#include "tst_stringgrid.moc"
