@@ -18,6 +18,14 @@ char ToByte(char16_t unit)
 {
     if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
         return static_cast<char>(unit);
+    switch (unit) {
+    case 0x0081: case 0x008D: case 0x008F: case 0x0090: case 0x009D:
+        return static_cast<char>(unit);
+    default:
+        break;
+    }
+    if (unit < 0x100)
+        return '?';
     for (std::size_t i = 0; i < HighControls.size(); ++i) {
         if (HighControls[i] == unit)
             return static_cast<char>(0x80 + i);
@@ -40,18 +48,16 @@ QString ToDisplay(QByteArrayView bytes)
 
 QByteArray ToWire(QStringView text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text[i];
-        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            // One character outside the basic plane: one replacement, not two.
-            bytes.append('?');
+        // A character outside the basic plane is one replacement, not two.
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
-            continue;
-        }
-        bytes.append(ch.isSurrogate() ? '?' : ToByte(ch.unicode()));
+        *out++ = ch.isSurrogate() ? '?' : ToByte(ch.unicode());
     }
+    bytes.truncate(out - bytes.constData());
     return bytes;
 }
 
