@@ -194,12 +194,20 @@ void TestLineConnection::readLn_nothingYet_givesEmptyAndStaysConnected()
 
 void TestLineConnection::readLn_peerClosed_linesFirstThenThrows()
 {
-    LoopbackPeer peer([](QTcpSocket& s) { Send(s, "one\r\ntwo\r\npartial"); });
+    QSemaphore close;
+    LoopbackPeer peer([&](QTcpSocket& s) {
+        Send(s, "one\r\n");
+        close.acquire();
+        Send(s, "two\r\nthree\r\npartial");
+    });
     TLineConnection connection;
     ConnectTo(connection, peer);
-    peer.Finish();
     QCOMPARE(ReadLine(connection), QByteArray("one"));
-    QCOMPARE(connection.ReadLn(), QByteArray("two"));
+    QCOMPARE(connection.ReadLn(5), QByteArray()); // a wait that timed out must not colour the error
+    close.release();
+    peer.Finish();
+    QCOMPARE(ReadLine(connection), QByteArray("two"));
+    QCOMPARE(connection.ReadLn(), QByteArray("three"));
     QVERIFY(connection.Connected()); // the close is found by the read, not before
     try {
         for (int i = 0; i < 100; ++i)
