@@ -13,15 +13,20 @@ namespace Quillon {
 
 namespace {
 
-// What the socket may hold before we take it over; our own buffer holds at most one line.
+// What the socket may hold before we take it over; a longer line collects in our own buffer.
 constexpr qint64 SocketReadBufferSize = 1024 * 1024;
 
+// The socket is no longer connected: the peer closed it, or it broke with its own error.
 QString ClosedMessage(const QTcpSocket& socket)
 {
-    if (socket.error() == QAbstractSocket::RemoteHostClosedError
-        || socket.error() == QAbstractSocket::UnknownSocketError)
+    switch (socket.error()) {
+    case QAbstractSocket::RemoteHostClosedError:
+    case QAbstractSocket::SocketTimeoutError: // left over from an earlier wait
+    case QAbstractSocket::UnknownSocketError:
         return u"Connection Closed Gracefully."_s;
-    return socket.errorString();
+    default:
+        return socket.errorString();
+    }
 }
 
 } // namespace
