@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  qt6-webengine-dev qt6-speech-dev qt6-speech-flite-plugin
+  qt6-webengine-dev qt6-speech-dev qt6-speech-flite-plugin pulseaudio
   libqt6svg6-dev qt6-image-formats-plugins
   libinih-dev libcurl4-openssl-dev libxlsxwriter-dev
   libgtest-dev libbenchmark-dev
