@@ -176,6 +176,8 @@ void Parser::CourseEntry(const QString& key, const QString& value)
         }
     } else if (key == u"groups") {
         course.groups = List(value);
+        for (const QByteArray& group : course.groups)
+            CheckGroup(group);
     } else if (key == u"material") {
         course.material.append(Wire(value));
     } else if (key == u"student") {
@@ -239,7 +241,8 @@ void Parser::CheckGroup(const QByteArray& group) const
     if (name.isEmpty() || !first || !last || !rest.isEmpty())
         Fail(u"group title '%1' is not name:first:last"_s.arg(Ansi::ToDisplay(group)));
     if (*first < 3 || *first > *last || *last > lastColumn)
-        Fail(u"group title '%1' must cover columns between 3 and %2 (grade columns count from 3)"_s
+        Fail(u"group title '%1' must cover columns between 3 and %2 (grade columns count from 3; "
+               "give 'columns' first)"_s
                  .arg(Ansi::ToDisplay(group))
                  .arg(lastColumn));
 }
@@ -258,8 +261,6 @@ void Parser::FinishRecord()
             if (m_data.courses[i].name == course.name)
                 Fail(u"course '%1' defined twice"_s.arg(Ansi::ToDisplay(course.name)));
         }
-        for (const QByteArray& group : course.groups)
-            CheckGroup(group);
     }
 }
 
