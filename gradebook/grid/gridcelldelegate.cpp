@@ -61,6 +61,7 @@ void TGridCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QMod
     if (model && model->IsFixed(index.column(), index.row())) {
         // Fixed cells are disabled only to keep the cursor out; they read like any other text.
         option->state |= QStyle::State_Enabled;
+        option->palette.setCurrentColorGroup(QPalette::Active);
         option->backgroundBrush = option->palette.window();
         option->palette.setBrush(QPalette::Text, option->palette.windowText());
     }

@@ -1,9 +1,11 @@
 #include "stringgrid.h"
 
 #include "gridcelldelegate.h"
+#include "gridfrozenbands.h"
 #include "stringgridmodel.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace Cortelle {
@@ -55,6 +57,10 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::AllEditTriggers);
     setWordWrap(false);
+    // Bringing a cell out from under the frozen bands counts in whole rows and columns.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    m_bands = new TGridFrozenBands(*this);
 }
 
 void TStringGrid::SetGridModel(TStringGridModel* model)
@@ -64,18 +70,22 @@ void TStringGrid::SetGridModel(TStringGridModel* model)
     }
     m_model = model;
     setModel(model);
+    m_bands->SetModel(model);
     if (model) {
         for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::columnsInserted,
                             &QAbstractItemModel::rowsRemoved, &QAbstractItemModel::columnsRemoved}) {
             connect(model, signal, this, &TStringGrid::ScheduleShowEditor);
         }
         connect(model, &QAbstractItemModel::dataChanged, this, &TStringGrid::ScheduleShowEditor);
+        // Fixed counts change with a dataChanged over every cell.
+        connect(model, &QAbstractItemModel::dataChanged, m_bands, &TGridFrozenBands::Layout);
     }
 }
 
 void TStringGrid::SetDefaultColWidth(int pixels)
 {
     horizontalHeader()->setDefaultSectionSize(pixels);
+    m_bands->SetDefaultColWidth(pixels);
 }
 
 void TStringGrid::SetColWidths(int col, int pixels)
@@ -86,6 +96,30 @@ void TStringGrid::SetColWidths(int col, int pixels)
 int TStringGrid::ColWidths(int col) const
 {
     return horizontalHeader()->sectionSize(col);
+}
+
+void TStringGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    QTableView::scrollTo(index, hint);
+    if (!m_model || !m_bands || !index.isValid()) {
+        return;
+    }
+    // A cell that came to rest under a band is brought out right beside it.
+    if (index.row() >= m_model->FixedRows() && rowViewportPosition(index.row()) < m_bands->BandHeight()) {
+        verticalScrollBar()->setValue(index.row() - m_model->FixedRows());
+    }
+    if (index.column() >= m_model->FixedCols() &&
+        columnViewportPosition(index.column()) < m_bands->BandWidth()) {
+        horizontalScrollBar()->setValue(index.column() - m_model->FixedCols());
+    }
+}
+
+void TStringGrid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    if (m_bands) {
+        m_bands->Layout();
+    }
 }
 
 void TStringGrid::focusInEvent(QFocusEvent* event)

@@ -4,11 +4,13 @@
 
 namespace Cortelle {
 
+class TGridFrozenBands;
 class TStringGridModel;
 
 // A string grid over a TStringGridModel: fixed rows and columns as window-coloured cells that
-// take no cursor, grid lines, range selection, rows and columns sized by dragging the thin
-// rulers along the top and left edges, and the cell editor always shown on the current cell.
+// take no cursor and stay in sight while the other cells scroll, grid lines, range selection,
+// rows and columns sized by dragging the thin rulers along the top and left edges, and the cell
+// editor always shown on the current cell.
 class TStringGrid : public QTableView
 {
     Q_OBJECT
@@ -25,7 +27,10 @@ public:
     void SetColWidths(int col, int pixels);
     int ColWidths(int col) const;
 
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 protected:
+    void updateGeometries() override;
     void focusInEvent(QFocusEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -34,6 +39,7 @@ private:
     void ShowEditor();
 
     TStringGridModel* m_model = nullptr;
+    TGridFrozenBands* m_bands = nullptr; // made last in the constructor
     bool m_showEditorPending = false;
 };
 

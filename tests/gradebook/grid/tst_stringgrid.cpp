@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include <memory>
@@ -52,6 +53,8 @@ private Q_SLOTS:
     void fixedCell_takesNoCursorAndNoEditor();
     void columnWidths_surviveAGrowingGrid();
     void fixedCells_arePaintedInTheWindowColour();
+    void fixedRowsAndColumns_stayInSightWhileScrolling();
+    void cursorMovingBack_comesOutFromUnderTheFixedRows();
 };
 
 void TestStringGrid::focus_opensTheEditorOnTheFirstFreeCell()
@@ -140,6 +143,69 @@ void TestStringGrid::fixedCells_arePaintedInTheWindowColour()
     QCOMPARE(centre(0, 5), QColor(0x30, 0x60, 0x90)); // empty group-title cell
     QCOMPARE(centre(3, 1), QColor(0x30, 0x60, 0x90)); // empty last-name cell
     QCOMPARE(centre(4, 6), QColor(Qt::white));        // empty grade cell
+}
+
+namespace {
+
+// A grid larger than its window: 40 students under 20 titles, scrolled 10 rows down, 5 columns on.
+struct ScrolledGrid : GradeGrid
+{
+    ScrolledGrid()
+    {
+        model.SetRowCount(42);
+        model.SetColCount(23);
+        grid.resize(600, 300);
+        grid.verticalScrollBar()->setValue(10);
+        grid.horizontalScrollBar()->setValue(5);
+    }
+
+    // The views lying over the grid's cells.
+    QList<QTableView*> Bands() const
+    {
+        QList<QTableView*> bands;
+        for (QTableView* band : grid.findChildren<QTableView*>(Qt::FindDirectChildrenOnly)) {
+            if (band->isVisible()) {
+                bands << band;
+            }
+        }
+        return bands;
+    }
+};
+
+} // namespace
+
+void TestStringGrid::fixedRowsAndColumns_stayInSightWhileScrolling()
+{
+    ScrolledGrid g;
+    QVERIFY(QTest::qWaitForWindowExposed(&g.grid));
+    QCOMPARE(g.Bands().size(), 3);
+    const int bandHeight = g.grid.rowHeight(0) + g.grid.rowHeight(1);
+    const int bandWidth = 3 * 120;
+    const QPoint belowBands(bandWidth + 10, bandHeight + 10);
+    const QModelIndex firstShown = g.grid.indexAt(belowBands);
+    QCOMPARE(firstShown.row(), 12);
+    QCOMPARE(firstShown.column(), 8);
+
+    QList<QModelIndex> seenByBands;
+    for (QTableView* band : g.Bands()) {
+        QCOMPARE(band->viewport()->mapTo(&g.grid, QPoint()), g.grid.viewport()->mapTo(&g.grid, QPoint()));
+        seenByBands << band->indexAt({belowBands.x(), 5}) << band->indexAt({5, belowBands.y()});
+    }
+    // Along the top the column titles of the columns shown; down the left the names of the rows shown.
+    QVERIFY(seenByBands.contains(g.model.index(0, 8)));
+    QVERIFY(seenByBands.contains(g.model.index(12, 0)));
+}
+
+void TestStringGrid::cursorMovingBack_comesOutFromUnderTheFixedRows()
+{
+    ScrolledGrid g;
+    QVERIFY(QTest::qWaitForWindowExposed(&g.grid));
+    g.grid.setCurrentIndex(g.model.index(11, 8)); // just under the column titles
+    const int bandHeight = g.grid.rowHeight(0) + g.grid.rowHeight(1);
+    QCOMPARE(g.grid.visualRect(g.model.index(11, 8)).top(), bandHeight);
+    g.grid.setCurrentIndex(g.model.index(2, 4)); // the first student, beside the names
+    QCOMPARE(g.grid.verticalScrollBar()->value(), 0);
+    QCOMPARE(g.grid.horizontalScrollBar()->value(), 1);
 }
 
 QTEST_MAIN(TestStringGrid)
