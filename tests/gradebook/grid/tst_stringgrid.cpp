@@ -130,19 +130,40 @@ void TestStringGrid::columnWidths_surviveAGrowingGrid()
 void TestStringGrid::fixedCells_arePaintedInTheWindowColour()
 {
     GradeGrid g;
+    g.model.SetCells(0, 1, "WWWWWWWW");
     g.grid.setPalette([] {
         QPalette palette = QApplication::palette();
         palette.setColor(QPalette::Window, QColor(0x30, 0x60, 0x90));
         palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::WindowText, Qt::black);
+        // Fixed cells take no cursor, yet they must not read as greyed out.
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, Qt::red);
+        palette.setColor(QPalette::Disabled, QPalette::Text, Qt::red);
         return palette;
     }());
-    const QImage image = g.grid.viewport()->grab().toImage();
-    const auto centre = [&](int row, int col) {
-        return image.pixelColor(g.grid.visualRect(g.model.index(row, col)).center());
+    // The whole grid, frozen bands included, as the teacher sees it.
+    const QImage image = g.grid.grab().toImage();
+    const QPoint viewportOrigin = g.grid.viewport()->mapTo(&g.grid, QPoint());
+    const auto cellRect = [&](int row, int col) {
+        return g.grid.visualRect(g.model.index(row, col)).translated(viewportOrigin);
     };
+    const auto centre = [&](int row, int col) { return image.pixelColor(cellRect(row, col).center()); };
     QCOMPARE(centre(0, 5), QColor(0x30, 0x60, 0x90)); // empty group-title cell
     QCOMPARE(centre(3, 1), QColor(0x30, 0x60, 0x90)); // empty last-name cell
     QCOMPARE(centre(4, 6), QColor(Qt::white));        // empty grade cell
+
+    int dark = 0;
+    int reddish = 0;
+    const QRect caption = cellRect(1, 0);
+    for (int y = caption.top(); y <= caption.bottom(); ++y) {
+        for (int x = caption.left(); x <= caption.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            dark += pixel.lightness() < 60;
+            reddish += pixel.red() > pixel.blue() + 60;
+        }
+    }
+    QVERIFY(dark > 0);
+    QCOMPARE(reddish, 0);
 }
 
 namespace {
