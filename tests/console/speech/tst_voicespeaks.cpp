@@ -35,9 +35,10 @@ void TVoiceSpeaksTest::initTestCase()
     env.insert(u"XDG_CONFIG_HOME"_s, m_runtime.path());
     env.remove(u"PULSE_SERVER"_s);
     m_pulse.setProcessEnvironment(env);
+    // It quits by itself once idle, should this test be killed before it can stop the server.
     m_pulse.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_pulse.start(u"pulseaudio"_s,
-                  {u"-n"_s, u"--daemonize=no"_s, u"--use-pid-file=no"_s, u"--exit-idle-time=-1"_s,
+                  {u"-n"_s, u"--daemonize=no"_s, u"--use-pid-file=no"_s, u"--exit-idle-time=20"_s,
                    u"--log-target=stderr"_s, u"--log-level=error"_s,
                    u"--load=module-null-sink sink_name=silent"_s,
                    u"--load=module-native-protocol-unix auth-anonymous=1 socket="_s + socket});
