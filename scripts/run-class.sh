@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# A live class on this machine: the development server on free loopback ports, and Brivane and
+# Cortelle started from a run directory whose config_teacher.ini points at it. The server stops
+# when both programs have ended.
+#   scripts/run-class.sh [BUILD_DIR]      (default: build; `make run` passes it)
+#
+# Everything lands in ./run: the programs' copies and their config in run/bin, the grades the
+# course office uploads in run/state, the server's log in run/devserver.log. A config_teacher.ini
+# beside the programs in the build directory is never read or changed.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-build}
+[[ $build = /* ]] || build=$root/$build
+run=$root/run
+
+if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} ]]; then
+  echo "make run needs a desktop: Brivane and Cortelle are window programs, and neither DISPLAY" >&2
+  echo "nor WAYLAND_DISPLAY is set. Run it from a desktop session (or ssh -X)." >&2
+  exit 1
+fi
+
+server=$build/bin/quillon-devserver
+if [[ ! -x $server ]]; then
+  echo "$server is missing: build first (make build)." >&2
+  exit 1
+fi
+programs=()
+for program in brivane cortelle; do
+  if [[ -x $build/bin/$program ]]; then
+    programs+=("$program")
+  else
+    echo "Note: $build/bin/$program is not built; starting the class without it." >&2
+  fi
+done
+if [[ ${#programs[@]} -eq 0 ]]; then
+  echo "Neither brivane nor cortelle is built in $build/bin: nothing to start." >&2
+  exit 1
+fi
+
+mkdir -p "$run/bin" "$run/state"
+rm -f "$run/ports"
+
+server_pid=
+program_pids=()
+stop() {
+  local pid
+  for pid in "${program_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  if [[ -n $server_pid ]]; then
+    kill -TERM "$server_pid" 2>/dev/null || true
+    wait "$server_pid" 2>/dev/null || true
+    server_pid=
+  fi
+}
+trap stop EXIT
+trap 'exit 130' INT TERM
+
+"$server" --name-port 0 --comm-port 0 --port-file "$run/ports" --data "$root/devserver/data" \
+  --state "$run/state" >"$run/devserver.log" 2>&1 &
+server_pid=$!
+
+for _ in $(seq 100); do
+  [[ -s $run/ports ]] && break
+  if ! kill -0 "$server_pid" 2>/dev/null; then
+    echo "The development server did not start:" >&2
+    cat "$run/devserver.log" >&2
+    exit 1
+  fi
+  sleep 0.1
+done
+if [[ ! -s $run/ports ]]; then
+  echo "The development server did not report its ports; see $run/devserver.log" >&2
+  exit 1
+fi
+name_port=$(sed -n 's/^NAME_PORT=//p' "$run/ports")
+
+# Copies, not symbolic links: the programs find config_teacher.ini beside their executable,
+# and the executable's directory is where the link resolves to.
+for program in "${programs[@]}"; do
+  cp -f "$build/bin/$program" "$run/bin/$program"
+done
+cat >"$run/bin/config_teacher.ini" <<EOF
+; Written by scripts/run-class.sh for the development server; rewritten on every run.
+[NameServer]
+Host=127.0.0.1
+Port=$name_port
+EOF
+
+# Qt WebEngine refuses to run as root with its sandbox on.
+if [[ $(id -u) -eq 0 ]]; then
+  export QTWEBENGINE_DISABLE_SANDBOX=1
+fi
+
+cat <<EOF
+Development server on 127.0.0.1:$name_port (log: run/devserver.log, grades: run/state).
+Sign in as Ann Lee with the password quillon (Algebra I, World History),
+or as René Dubois with an empty password (Biologie générale, World History).
+EOF
+
+for program in "${programs[@]}"; do
+  (cd "$run/bin" && exec "./$program") &
+  program_pids+=($!)
+done
+for pid in "${program_pids[@]}"; do
+  wait "$pid" || true
+done
+program_pids=()
+echo "Programs ended; stopping the development server."
