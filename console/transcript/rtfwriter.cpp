@@ -36,7 +36,7 @@ std::optional<unsigned char> Cp1252Byte(char16_t unit)
     return std::nullopt;
 }
 
-// Plain text into RTF: the three RTF specials escaped, the code page's characters as \'hh, all
+// Plain text into RTF: backslash and braces escaped, the code page's characters as \'hh, all
 // others (each UTF-16 unit, so a surrogate pair gives two) as \uN with N signed 16-bit and '?'
 // for readers without Unicode. A run of \uN sits in a group of its own: some readers (unrtf) skip
 // more than the one fallback character after \uN, and the closing brace stops them.
@@ -159,9 +159,12 @@ QByteArray WriteRtf(const QTextDocument& document)
         body += "\\par\n";
     }
 
+    // The font table takes the name as plain text up to ';': printable ASCII only.
     QByteArray fontName;
-    AppendText(fontName, font.family());
-    fontName.replace(';', QByteArray()); // ends the name in the font table
+    for (const QChar ch : font.family()) {
+        if (ch.unicode() >= 0x20 && ch.unicode() < 0x7F && !QStringView(u"\\{};").contains(ch))
+            fontName += static_cast<char>(ch.unicode());
+    }
 
     QByteArray out =
         "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fnil\\fcharset0 " + fontName + ";}}";

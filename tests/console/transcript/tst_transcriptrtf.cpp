@@ -91,7 +91,7 @@ void TTranscriptRtfTest::savedFile_readBackByUnrtf_keepsTextAndFormats_data()
     QTest::newRow("bold italic audio header")
         << TLine{u"[Audio from Jane Doe in private]"_s, true, true, maroon};
     QTest::newRow("regular text") << TLine{u"hi there"_s, false, false, red};
-    QTest::newRow("rtf specials stay text")
+    QTest::newRow("rtf control words and braces stay text")
         << TLine{u"}{\\rtf1\\b evil} \\par {\\i x\\'e9 \\u322?"_s, false, false, navy};
     QTest::newRow("accents, euro and beyond 1252")
         << TLine{u"caf\u00e9 \u00fcber 5\u20ac \u0142\u00f3d\u017a \u4e2d"_s, false, false, red};
