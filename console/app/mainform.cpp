@@ -94,6 +94,8 @@ void TForm_Main::HandleNameServerMessage(int code, QByteArray& rest)
 void TForm_Main::PrepareClassroom()
 {
     DrawClassroom();
+    BlankBoard();
+    NavigateToAddress();
     FTeacher->FFirstName = FLoginFirstName;
     FTeacher->FLastName = FLoginLastName;
 }
@@ -112,12 +114,5 @@ void TForm_Main::ConnectCommServer()
     Timer2->start();
 }
 
-void TForm_Main::DrawClassroom()
-{
-}
-
-void TForm_Main::Timer2Timer()
-{
-}
 
 } // namespace Brivane

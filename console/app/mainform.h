@@ -35,6 +35,10 @@ public:
     const Quillon::TStudent& Teacher() const { return *FTeacher; }
 
 protected:
+    // Each feature of the window lives in a file of its own (mainform_<feature>.cpp) and keeps its
+    // members in its section below.
+
+    // --- sign-in hand-over (mainform.cpp)
     const QByteArray& CredentialsCode() const override;
     bool AppendsCourseList() const override { return true; }
     bool IgnoresNameServerReadErrors() const override { return false; }
@@ -45,15 +49,37 @@ protected:
 
     void PrepareClassroom();
     void ConnectCommServer();
-    void DrawClassroom();
-    void Timer2Timer();
-
-    Quillon::TLineConnection TCPClient_QuillonServer;
-    QTimer* Timer2 = nullptr;
 
     QByteArray FCommHost;
     int FCommPort = 0;
     std::unique_ptr<Quillon::TStudent> FTeacher;
+
+    // --- communication loop (mainform_loop.cpp)
+    void Timer2Timer();
+    void ShowLastSender(const QByteArray& first, const QByteArray& last);
+    // Writes one line to the communication server.
+    void SendToClass(const QByteArray& line);
+
+    Quillon::TLineConnection TCPClient_QuillonServer;
+    QTimer* Timer2 = nullptr;
+
+    // --- classroom picture and expressions (mainform_classroom.cpp)
+    void DrawClassroom();
+    void SetOwnStatus(int status);
+    void MarkOnline(const QByteArray& first, const QByteArray& last);
+    void HandleStudentStatus(const QByteArray& first, const QByteArray& last, QByteArray& rest); // code 4
+    void HandleTeacherStatus(QByteArray& rest);                                                   // code 7
+    void HandleClassStatus(QByteArray& rest);                                                     // code 9
+
+    // --- chat, speech and transcript (mainform_chat.cpp)
+    void ShowChatMessage(int code, const QByteArray& first, const QByteArray& last, QByteArray& rest);
+    void ShowPrivateMessage(const QByteArray& first, const QByteArray& last, QByteArray& rest);
+
+    // --- features still to come: whiteboard, content push, push permission (mainform_pending.cpp)
+    void BlankBoard();
+    void NavigateToAddress();
+    void OpenPushedContent(const QByteArray& first, const QByteArray& last, QByteArray& rest);
+    void RemoveFromPushList(const QByteArray& displayName);
 
 private:
     std::unique_ptr<Ui::TForm_Main> ui;
