@@ -242,8 +242,7 @@ void Parser::CheckGroup(const QByteArray& group) const
         Fail(u"group title '%1' is not name:first:last"_s.arg(Ansi::ToDisplay(group)));
     if (*first < 3 || *first > *last || *last > lastColumn)
         Fail(u"group title '%1' must cover columns between 3 and %2 (grade columns count from 3; "
-               "give 'columns' first)"_s
-                 .arg(Ansi::ToDisplay(group))
+             "give 'columns' first)"_s.arg(Ansi::ToDisplay(group))
                  .arg(lastColumn));
 }
 

@@ -45,9 +45,8 @@ char AsciiUpper(char c)
 
 bool SameFolded(QByteArrayView a, QByteArrayView b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiUpper(x) == AsciiUpper(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
 QByteArray Number(int value)
@@ -157,13 +156,13 @@ void ClassSimulation::ScheduleNextEvent()
 
 void ClassSimulation::RunEvent()
 {
-    const QList<int> awake = Matching([](const Student& s) { return s.status >= ssHappy && s.status <= ssNo; });
+    const QList<int> awake =
+        Matching([](const Student& s) { return s.status >= ssHappy && s.status <= ssNo; });
     const QList<int> present = Matching([](const Student& s) { return s.status != ssOffline; });
-    const QList<int> pushers = m_onlyPushToTeacher || m_course.material.isEmpty()
-                                   ? QList<int>()
-                                   : Matching([](const Student& s) {
-                                         return s.status >= ssHappy && s.status <= ssNo && s.pushPermission;
-                                     });
+    const QList<int> pushers =
+        m_onlyPushToTeacher || m_course.material.isEmpty() ? QList<int>() : Matching([](const Student& s) {
+            return s.status >= ssHappy && s.status <= ssNo && s.pushPermission;
+        });
 
     struct Choice
     {
@@ -199,7 +198,8 @@ void ClassSimulation::RunEvent()
 
     switch (event) {
     case Event::PublicChat:
-        SendChat(m_students[Pick(awake)], PublicChat, PickPhrase(m_chatter.publicChat), m_random.bounded(100) < 15);
+        SendChat(m_students[Pick(awake)], PublicChat, PickPhrase(m_chatter.publicChat),
+                 m_random.bounded(100) < 15);
         break;
     case Event::PrivateChat:
         SendChat(m_students[Pick(awake)], PrivateToTeacher, PickPhrase(m_chatter.privateChat),
@@ -222,7 +222,8 @@ void ClassSimulation::RunEvent()
     }
     case Event::Push: {
         const Student& student = m_students[Pick(pushers)];
-        const QByteArray& address = m_course.material[m_random.bounded(static_cast<int>(m_course.material.size()))];
+        const QByteArray& address =
+            m_course.material[m_random.bounded(static_cast<int>(m_course.material.size()))];
         SendFrom(student, {Number(Push), address, QByteArray(), QByteArray(), BoolToStr(false)});
         break;
     }
@@ -265,7 +266,8 @@ void ClassSimulation::OnTeacherMessage(int code, QByteArray rest)
             return;
         case DisablePrivateTalking:
             m_privateDisabled = StrToBool(TrimControls(NextField(rest, FieldSeparator)));
-            m_log.Info(m_logSource, m_privateDisabled ? u"private talking disabled"_s : u"private talking allowed"_s);
+            m_log.Info(m_logSource,
+                       m_privateDisabled ? u"private talking disabled"_s : u"private talking allowed"_s);
             return;
         case Push:
         case Drawing:
@@ -287,7 +289,8 @@ void ClassSimulation::OnPublicChat(QByteArray rest)
     m_send(m_teacher.first, m_teacher.last, {Number(PublicChat), rest});
     if (m_settings.quiet || m_chatter.answers.isEmpty())
         return;
-    const QList<int> awake = Matching([](const Student& s) { return s.status >= ssHappy && s.status <= ssNo; });
+    const QList<int> awake =
+        Matching([](const Student& s) { return s.status >= ssHappy && s.status <= ssNo; });
     if (awake.isEmpty() || m_random.bounded(100) >= 30)
         return;
     const int index = Pick(awake);
@@ -321,8 +324,8 @@ void ClassSimulation::Answer(int index)
     const Student& student = m_students[index];
     if (student.status == ssOffline || m_privateDisabled)
         return;
-    SendChat(student, PrivateToTeacher, m_settings.quiet ? m_chatter.answers.front() : PickPhrase(m_chatter.answers),
-             false);
+    SendChat(student, PrivateToTeacher,
+             m_settings.quiet ? m_chatter.answers.front() : PickPhrase(m_chatter.answers), false);
 }
 
 void ClassSimulation::OnPermission(QByteArray rest)

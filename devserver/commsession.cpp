@@ -34,7 +34,8 @@ void CommSession::Start()
     Send(ClassSimulation::ServerFirst, ClassSimulation::ServerLast, {QByteArray::number(IdentifyCode)});
 }
 
-void CommSession::Send(const QByteArray& first, const QByteArray& last, const QList<QByteArray>& codeAndFields)
+void CommSession::Send(const QByteArray& first, const QByteArray& last,
+                       const QList<QByteArray>& codeAndFields)
 {
     m_peer->Send(BuildPacket(JoinFields(QList<QByteArray>{first, last} + codeAndFields)));
 }
@@ -50,7 +51,8 @@ void CommSession::OnLine(const QByteArray& line)
     const QByteArray codeField = NextField(rest, FieldSeparator);
     const std::optional<int> code = TryStrToInt(codeField);
     if (!code) {
-        m_context.log.Info(m_peer->Name(), u"dropped: the code '%1' is not a number"_s.arg(Ansi::ToDisplay(codeField)));
+        m_context.log.Info(m_peer->Name(),
+                           u"dropped: the code '%1' is not a number"_s.arg(Ansi::ToDisplay(codeField)));
         return;
     }
     if (m_class)
@@ -80,11 +82,11 @@ void CommSession::OnIdentification(int code, QByteArray rest)
     }
     m_context.log.Info(m_peer->Name(), u"admitted "_s + who);
     Send(ClassSimulation::ServerFirst, ClassSimulation::ServerLast,
-         {QByteArray::number(VerdictCode), "Welcome to " + course->name + ", " + TrimControls(teacher.first) + ' ' +
-                                               TrimControls(teacher.last) + '!'});
+         {QByteArray::number(VerdictCode), "Welcome to " + course->name + ", " + TrimControls(teacher.first) +
+                                               ' ' + TrimControls(teacher.last) + '!'});
     m_class = std::make_unique<ClassSimulation>(
-        *course, ClassRoster(*course, m_context.students), m_context.data.chatter, teacher, m_context.simulation,
-        m_context.log, m_peer->Name(),
+        *course, ClassRoster(*course, m_context.students), m_context.data.chatter, teacher,
+        m_context.simulation, m_context.log, m_peer->Name(),
         [this](const QByteArray& first, const QByteArray& last, const QList<QByteArray>& codeAndFields) {
             Send(first, last, codeAndFields);
         });

@@ -34,15 +34,18 @@ DevServer::~DevServer()
 void DevServer::Listen(quint16 namePort, quint16 commPort)
 {
     if (!m_commServer.listen(QHostAddress::LocalHost, commPort))
-        throw Error(u"Cannot open the communication server on port %1: %2"_s.arg(commPort).arg(m_commServer.errorString()));
+        throw Error(u"Cannot open the communication server on port %1: %2"_s.arg(commPort).arg(
+            m_commServer.errorString()));
     if (!m_nameServer.listen(QHostAddress::LocalHost, namePort))
-        throw Error(u"Cannot open the name server on port %1: %2"_s.arg(namePort).arg(m_nameServer.errorString()));
+        throw Error(
+            u"Cannot open the name server on port %1: %2"_s.arg(namePort).arg(m_nameServer.errorString()));
     m_context->commPort = m_commServer.serverPort();
-    m_context->log.Info(u"server"_s, u"name server on %1:%2, communication server on %1:%3, grades kept in %4"_s
-                                         .arg(QString::fromLatin1(Host))
-                                         .arg(NamePort())
-                                         .arg(CommPort())
-                                         .arg(m_context->store.Directory()));
+    m_context->log.Info(u"server"_s,
+                        u"name server on %1:%2, communication server on %1:%3, grades kept in %4"_s
+                            .arg(QString::fromLatin1(Host))
+                            .arg(NamePort())
+                            .arg(CommPort())
+                            .arg(m_context->store.Directory()));
 }
 
 void DevServer::AcceptNameServerClients()

@@ -64,13 +64,14 @@ QHash<QByteArray, QByteArray> GradeStore::Load(const QByteArray& course) const
             continue;
         const qsizetype equals = line.indexOf('=');
         if (equals < 0)
-            throw Error(u"%1:%2: damaged line, expected identifier=grades"_s.arg(file.fileName()).arg(lineNumber));
+            throw Error(
+                u"%1:%2: damaged line, expected identifier=grades"_s.arg(file.fileName()).arg(lineNumber));
         const QByteArray key = QByteArray::fromPercentEncoding(line.left(equals));
         const QByteArray value = QByteArray::fromPercentEncoding(line.mid(equals + 1));
         if (!courseSeen) {
             if (key != CourseKey || value != course)
                 throw Error(u"%1: the file does not hold the grades of '%2'"_s.arg(file.fileName(),
-                                                                                  Ansi::ToDisplay(course)));
+                                                                                   Ansi::ToDisplay(course)));
             courseSeen = true;
             continue;
         }
@@ -89,7 +90,8 @@ void GradeStore::Store(const QByteArray& course, const QList<GradeRecord>& recor
 
     QList<QByteArray> ids = grades.keys();
     std::sort(ids.begin(), ids.end());
-    QByteArray text = "# Grades uploaded to quillon-devserver: identifier=grades, bytes outside printable ASCII as %XX\n";
+    QByteArray text =
+        "# Grades uploaded to quillon-devserver: identifier=grades, bytes outside printable ASCII as %XX\n";
     text += CourseKey + QByteArray("=") + Encode(course, false) + '\n';
     for (const QByteArray& id : ids)
         text += Encode(id, false) + '=' + Encode(grades.value(id), false) + '\n';

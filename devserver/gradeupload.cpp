@@ -10,8 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace Quillon::DevServer {
 
-QList<GradeRecord> ParseGradeUpload(QByteArray rest, const Course& course,
-                                    const QList<SampleStudent>& roster)
+QList<GradeRecord> ParseGradeUpload(QByteArray rest, const Course& course, const QList<SampleStudent>& roster)
 {
     const QByteArray uploadCourse = NextField(rest, FieldSeparator);
     if (uploadCourse != course.name)
@@ -38,7 +37,8 @@ QList<GradeRecord> ParseGradeUpload(QByteArray rest, const Course& course,
         // With no columns a record holds an empty grade text; otherwise one value per column.
         const qsizetype values = columns == 0 && record.grades.isEmpty() ? 0 : record.grades.count(';') + 1;
         if (values != columns)
-            throw Error(u"student '%1' has %2 grade values for %3 columns"_s.arg(who).arg(values).arg(columns));
+            throw Error(
+                u"student '%1' has %2 grade values for %3 columns"_s.arg(who).arg(values).arg(columns));
         records.append(record);
     }
     return records;

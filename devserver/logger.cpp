@@ -28,8 +28,9 @@ QString Readable(QByteArrayView bytes)
         const auto u = static_cast<unsigned char>(bytes[i]);
         if (u == static_cast<unsigned char>(LineDelimiter) || u < 0x20 || u == 0x7F) {
             flush(i);
-            out += u == static_cast<unsigned char>(LineDelimiter) ? u"⏎"_s
-                                                                   : u"\\x%1"_s.arg(uint(u), 2, 16, QChar(u'0'));
+            out += u == static_cast<unsigned char>(LineDelimiter)
+                       ? u"⏎"_s
+                       : u"\\x%1"_s.arg(uint(u), 2, 16, QChar(u'0'));
             start = i + 1;
         }
     }

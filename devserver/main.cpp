@@ -22,8 +22,8 @@ namespace {
 void WritePortFile(const QString& fileName, const DevServer& server)
 {
     QSaveFile file(fileName);
-    const QByteArray text = "NAME_PORT=" + QByteArray::number(server.NamePort()) + "\nCOMM_PORT=" +
-                            QByteArray::number(server.CommPort()) + '\n';
+    const QByteArray text = "NAME_PORT=" + QByteArray::number(server.NamePort()) +
+                            "\nCOMM_PORT=" + QByteArray::number(server.CommPort()) + '\n';
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         throw Quillon::Error(u"Cannot write the port file %1: %2"_s.arg(fileName, file.errorString()));
 }
@@ -51,7 +51,8 @@ int main(int argc, char* argv[])
         // Signals are watched before anything slow, so an early Ctrl+C still ends cleanly.
         SignalWatcher watcher;
         QObject::connect(&watcher, &SignalWatcher::Signalled, &app, [&log](int signalNumber) {
-            log.Info(u"server"_s, signalNumber == SIGINT ? u"stopping on SIGINT"_s : u"stopping on SIGTERM"_s);
+            log.Info(u"server"_s,
+                     signalNumber == SIGINT ? u"stopping on SIGINT"_s : u"stopping on SIGTERM"_s);
             QCoreApplication::quit();
         });
         DevServer server(options.server, log);

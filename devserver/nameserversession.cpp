@@ -82,7 +82,8 @@ void NameServerSession::OnCredentials(QByteArray rest)
     else if (code == NameServer::OfficeCredentialsCode)
         m_client = Client::Office;
     else
-        return Refuse("Sign-in refused: credentials code " + code + " is neither 2 (console) nor 3 (course office).");
+        return Refuse("Sign-in refused: credentials code " + code +
+                      " is neither 2 (console) nor 3 (course office).");
 
     const QByteArray who = TrimControls(m_first) + ' ' + TrimControls(m_last);
     m_teacher = m_context.data.FindTeacher(m_first, m_last);
@@ -155,9 +156,9 @@ void NameServerSession::OnUpload(QByteArray rest)
     try {
         const QList<GradeRecord> records = ParseGradeUpload(rest, *m_course, m_roster);
         m_context.store.Store(m_course->name, records);
-        m_context.log.Info(m_peer->Name(), u"stored the grades of %1 students of %2 in %3"_s.arg(records.size())
-                                               .arg(Ansi::ToDisplay(m_course->name),
-                                                    m_context.store.FileOf(m_course->name)));
+        m_context.log.Info(m_peer->Name(),
+                           u"stored the grades of %1 students of %2 in %3"_s.arg(records.size())
+                               .arg(Ansi::ToDisplay(m_course->name), m_context.store.FileOf(m_course->name)));
     } catch (const Error& error) {
         m_context.log.Info(m_peer->Name(), u"upload refused, nothing changed: "_s + error.message());
     }

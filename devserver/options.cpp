@@ -21,7 +21,8 @@ quint16 Port(const QCommandLineParser& parser, const QString& option, quint16 fa
     bool ok = false;
     const uint value = parser.value(option).toUInt(&ok);
     if (!ok || value > std::numeric_limits<quint16>::max())
-        throw Error(u"--%1 needs a port number from 0 to 65535, not '%2'"_s.arg(option, parser.value(option)));
+        throw Error(
+            u"--%1 needs a port number from 0 to 65535, not '%2'"_s.arg(option, parser.value(option)));
     return static_cast<quint16>(value);
 }
 
@@ -35,7 +36,8 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& defaul
         u"Development name server and communication server for Brivane and Cortelle, on loopback."_s);
     const QCommandLineOption help = parser.addHelpOption();
     parser.addOptions({
-        {u"name-port"_s, u"Name-server port (default %1; 0 picks a free one)."_s.arg(DefaultNamePort), u"port"_s},
+        {u"name-port"_s, u"Name-server port (default %1; 0 picks a free one)."_s.arg(DefaultNamePort),
+         u"port"_s},
         {u"comm-port"_s, u"Communication-server port (default 0: a free one)."_s, u"port"_s},
         {u"port-file"_s, u"Write NAME_PORT=... and COMM_PORT=... to this file once listening."_s, u"file"_s},
         {u"data"_s, u"Directory holding class.ini (default %1)."_s.arg(defaultDataDirectory), u"dir"_s},
@@ -67,14 +69,16 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& defaul
         bool ok = false;
         server.simulation.pace = parser.value(u"pace"_s).toDouble(&ok);
         if (!ok || !(server.simulation.pace > 0.0) || server.simulation.pace > 1000.0)
-            throw Error(u"--pace needs a factor above 0 and at most 1000, not '%1'"_s.arg(parser.value(u"pace"_s)));
+            throw Error(
+                u"--pace needs a factor above 0 and at most 1000, not '%1'"_s.arg(parser.value(u"pace"_s)));
     }
     server.simulation.quiet = parser.isSet(u"quiet"_s);
     if (parser.isSet(u"students"_s)) {
         bool ok = false;
         server.students = parser.value(u"students"_s).toInt(&ok);
         if (!ok || server.students < 0 || server.students > 10000)
-            throw Error(u"--students needs a number from 0 to 10000, not '%1'"_s.arg(parser.value(u"students"_s)));
+            throw Error(
+                u"--students needs a number from 0 to 10000, not '%1'"_s.arg(parser.value(u"students"_s)));
     }
     if (parser.isSet(u"seed"_s)) {
         bool ok = false;

@@ -14,8 +14,8 @@ Quillon::DevServer::DevServerOptions TestOptions(const QString& stateDirectory)
     return options;
 }
 
-bool SignInConsole(quint16 namePort, const QByteArray& first, const QByteArray& last, const QByteArray& password,
-                   const QByteArray& course)
+bool SignInConsole(quint16 namePort, const QByteArray& first, const QByteArray& last,
+                   const QByteArray& password, const QByteArray& course)
 {
     LineClient client;
     if (!client.Connect(namePort) || client.ReadLine() != Line({"0"}))

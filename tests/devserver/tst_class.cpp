@@ -61,7 +61,8 @@ public:
             return;
         const QString problem = Problem(line);
         if (!problem.isEmpty())
-            fault = problem + u": "_s + QString::fromLatin1(line.first + ' ' + line.last + ' ' + line.fields.join('|'));
+            fault = problem + u": "_s +
+                    QString::fromLatin1(line.first + ' ' + line.last + ' ' + line.fields.join('|'));
         codes.insert(line.fields.front());
     }
 
@@ -70,7 +71,8 @@ private:
     {
         const QByteArray& code = line.fields.front();
         const qsizetype fieldCount = line.fields.size() - 1;
-        const bool fromServer = line.first == ClassSimulation::ServerFirst && line.last == ClassSimulation::ServerLast;
+        const bool fromServer =
+            line.first == ClassSimulation::ServerFirst && line.last == ClassSimulation::ServerLast;
         const QByteArray key = line.first + '|' + line.last;
         if (code == "9" || code == "8" || code == "7")
             return fromServer ? QString() : u"server message from a student"_s;
@@ -88,7 +90,8 @@ private:
             return u"a student who is offline or asleep speaks"_s;
         if (code == "2" || code == "12") {
             if (fieldCount != 3 || !Quillon::TryStrToInt(line.fields[1]) ||
-                (line.fields[2] != "-1" && line.fields[2] != "0") || Quillon::TrimControls(line.fields[3]).isEmpty())
+                (line.fields[2] != "-1" && line.fields[2] != "0") ||
+                Quillon::TrimControls(line.fields[3]).isEmpty())
                 return u"bad chat layout"_s;
             return QString();
         }
@@ -160,7 +163,8 @@ void TestClass::sampleClass_holdsWhatATrialNeeds()
     for (const Course& course : data.courses) {
         const QByteArray name = course.name;
         QVERIFY2(course.students.size() >= 20, name.constData());
-        QVERIFY2(!course.columns.isEmpty() && !course.groups.isEmpty() && !course.material.isEmpty(), name.constData());
+        QVERIFY2(!course.columns.isEmpty() && !course.groups.isEmpty() && !course.material.isEmpty(),
+                 name.constData());
         bool accent = false, blankInFirstName = false, noEmail = false, emptyCell = false;
         for (const SampleStudent& student : course.students) {
             for (const char c : student.first + student.last)
@@ -181,14 +185,18 @@ void TestClass::faultyClassFile_namesTheLine_data()
 
     const QByteArray teacher = "[teacher]\nfirst = A\nlast = B\npassword = p\ncourse = C\n";
     const QByteArray course = "[course]\nname = C\ncolumns = Q1; Q2\n";
-    QTest::newRow("more grades than columns") << teacher + course + "student = s1 | X | Y | | A;B;C\n" << u":9:"_s;
-    QTest::newRow("student id twice") << teacher + course + "student = s1 | X | Y | |\nstudent = s1 | Z | Y | |\n"
-                                      << u":10:"_s;
+    QTest::newRow("more grades than columns") << teacher + course + "student = s1 | X | Y | | A;B;C\n"
+                                              << u":9:"_s;
+    QTest::newRow("student id twice")
+        << teacher + course + "student = s1 | X | Y | |\nstudent = s1 | Z | Y | |\n"
+        << u":10:"_s;
     QTest::newRow("group beyond the columns") << teacher + course + "groups = All:3:5\n" << u":9:"_s;
     QTest::newRow("group not name:first:last") << teacher + course + "groups = All:3\n" << u":9:"_s;
     QTest::newRow("course nobody defines") << teacher + "[course]\nname = D\n" << u":1:"_s;
-    QTest::newRow("text outside Windows-1252") << teacher + course + "student = s1 | \xC4\x9F | Y | |\n" << u":9:"_s;
-    QTest::newRow("field separator in a name") << teacher + course + "student = s1 | X$$$ | Y | |\n" << u":9:"_s;
+    QTest::newRow("text outside Windows-1252") << teacher + course + "student = s1 | \xC4\x9F | Y | |\n"
+                                               << u":9:"_s;
+    QTest::newRow("field separator in a name") << teacher + course + "student = s1 | X$$$ | Y | |\n"
+                                               << u":9:"_s;
     QTest::newRow("misspelt key") << teacher + course + "colums = Q1\n" << u":9:"_s;
 }
 
@@ -269,12 +277,13 @@ void TestClass::pacedClass_followsTheLayouts()
     int lines = 0;
     LoopUntil loop([&] { return lines >= 500 || !observer.fault.isEmpty(); });
     Logger log;
-    ClassSimulation simulation(course, roster, data.chatter, {"Ann", "Lee", course.name}, {false, FastPace, seed}, log,
-                               u"test"_s, [&](const QByteArray& first, const QByteArray& last, const QList<QByteArray>& fields) {
-                                   observer.Check({first, last, fields});
-                                   ++lines;
-                                   loop.Check();
-                               });
+    ClassSimulation simulation(
+        course, roster, data.chatter, {"Ann", "Lee", course.name}, {false, FastPace, seed}, log, u"test"_s,
+        [&](const QByteArray& first, const QByteArray& last, const QList<QByteArray>& fields) {
+            observer.Check({first, last, fields});
+            ++lines;
+            loop.Check();
+        });
     simulation.Start();
     QVERIFY(loop.Run());
     QVERIFY2(observer.fault.isEmpty(), qPrintable(observer.fault));
@@ -311,18 +320,20 @@ void TestClass::pacedClass_honoursPermissionAndSwitches()
     LoopUntil heldBack([&] { return lines >= 500 || !observer.fault.isEmpty(); });
     LoopUntil resumed([&] { return observer.codes.contains(code) || !observer.fault.isEmpty(); });
     Logger log;
-    ClassSimulation simulation(course, roster, data.chatter, {"Ann", "Lee", course.name}, {false, FastPace, 5}, log,
-                               u"test"_s, [&](const QByteArray& first, const QByteArray& last, const QList<QByteArray>& fields) {
-                                   if (switchedOff && fields.front() == code)
-                                       ++held;
-                                   observer.Check({first, last, fields});
-                                   ++lines;
-                                   (switchedOff ? heldBack : resumed).Check();
-                               });
+    ClassSimulation simulation(
+        course, roster, data.chatter, {"Ann", "Lee", course.name}, {false, FastPace, 5}, log, u"test"_s,
+        [&](const QByteArray& first, const QByteArray& last, const QList<QByteArray>& fields) {
+            if (switchedOff && fields.front() == code)
+                ++held;
+            observer.Check({first, last, fields});
+            ++lines;
+            (switchedOff ? heldBack : resumed).Check();
+        });
     auto setSwitch = [&](bool on) {
         if (switchOff == "5") {
             for (const SampleStudent& student : roster) {
-                simulation.OnTeacherMessage(5, student.first + "$$$" + student.last + "$$$" + Quillon::BoolToStr(on));
+                simulation.OnTeacherMessage(5, student.first + "$$$" + student.last + "$$$" +
+                                                   Quillon::BoolToStr(on));
                 if (on)
                     observer.mayPush.insert(student.first + '|' + student.last);
             }

@@ -62,8 +62,8 @@ void TestCommServer::init()
 
 bool TestCommServer::JoinClass(LineClient& comm)
 {
-    if (!SignInConsole(m_server->NamePort(), "Ann", "Lee", "secret", "Algebra") || !comm.Connect(m_server->CommPort()) ||
-        comm.ReadLine() != ServerIdentify)
+    if (!SignInConsole(m_server->NamePort(), "Ann", "Lee", "secret", "Algebra") ||
+        !comm.Connect(m_server->CommPort()) || comm.ReadLine() != ServerIdentify)
         return false;
     comm.Send({"2", "Ann", "Lee", "Algebra"});
     return comm.ReadLine().startsWith(Line({"Quillon", "Server", "10"}).chopped(2)) &&
@@ -82,7 +82,8 @@ void TestCommServer::identification_admitsTheSignedInConsole()
     QVERIFY(comm.Silent());
 
     comm.Send({"2", "Ann", "Lee", "Algebra"});
-    QCOMPARE(comm.ReadLine(), QByteArray("\xC2\xC3\xC4$$$Quillon$$$Server$$$10$$$Welcome to Algebra, Ann Lee!\r\n"));
+    QCOMPARE(comm.ReadLine(),
+             QByteArray("\xC2\xC3\xC4$$$Quillon$$$Server$$$10$$$Welcome to Algebra, Ann Lee!\r\n"));
     // Quiet: the whole class is online at once, the teacher laughing.
     QCOMPARE(comm.ReadLine(), QByteArray("\xC2\xC3\xC4$$$Quillon$$$Server$$$9$$$1$$$\xC9lise$$$Roy$$$1"
                                          "$$$Mary Ann$$$Okafor$$$1$$$Zo\xEB$$$Martin$$$1\r\n"));
@@ -99,12 +100,12 @@ void TestCommServer::identification_refused_data()
                                 << QList<QByteArray>{"2", "Ann", "Lee", "Algebra"};
     QTest::newRow("other course") << QByteArray("console") << QByteArray("Ann")
                                   << QList<QByteArray>{"2", "Ann", "Lee", "G\xE9ographie"};
-    QTest::newRow("course nobody teaches") << QByteArray("console") << QByteArray("Ann")
-                                           << QList<QByteArray>{"2", "Ann", "Lee", "Nope"};
-    QTest::newRow("names not as typed at sign-in") << QByteArray("console") << QByteArray(" Ann")
-                                                   << QList<QByteArray>{"2", "Ann", "Lee", "Algebra"};
-    QTest::newRow("only the course office signed in") << QByteArray("office") << QByteArray("Ann")
-                                                      << QList<QByteArray>{"2", "Ann", "Lee", "Algebra"};
+    QTest::newRow("course nobody teaches")
+        << QByteArray("console") << QByteArray("Ann") << QList<QByteArray>{"2", "Ann", "Lee", "Nope"};
+    QTest::newRow("names not as typed at sign-in")
+        << QByteArray("console") << QByteArray(" Ann") << QList<QByteArray>{"2", "Ann", "Lee", "Algebra"};
+    QTest::newRow("only the course office signed in")
+        << QByteArray("office") << QByteArray("Ann") << QList<QByteArray>{"2", "Ann", "Lee", "Algebra"};
 }
 
 void TestCommServer::identification_refused()
@@ -122,7 +123,8 @@ void TestCommServer::identification_refused()
     QVERIFY(comm.Connect(m_server->CommPort()));
     QCOMPARE(comm.ReadLine(), ServerIdentify);
     comm.Send(identification);
-    QCOMPARE(comm.ReadLine(), QByteArray("\xC2\xC3\xC4$$$Quillon$$$Server$$$10$$$Authentication Failed!\r\n"));
+    QCOMPARE(comm.ReadLine(),
+             QByteArray("\xC2\xC3\xC4$$$Quillon$$$Server$$$10$$$Authentication Failed!\r\n"));
     QVERIFY(comm.WaitForClose());
 }
 
@@ -139,14 +141,16 @@ void TestCommServer::quietClass_answersTheTeacher_data()
     QTest::newRow("private chat copied and answered")
         << QList<QByteArray>{"13", "Mary Ann Okafor", "255", "0", "Hello"}
         << QList<QByteArray>{"\xC2\xC3\xC4$$$Teacher$$$Lee$$$13$$$Mary Ann Okafor$$$255$$$0$$$Hello\r\n",
-                             "\xC2\xC3\xC4$$$Mary Ann$$$Okafor$$$12$$${n}$$$0$$$ Thank  you,  understood! \xC0 See  you \r\n"};
+                             "\xC2\xC3\xC4$$$Mary Ann$$$Okafor$$$12$$${n}$$$0$$$ Thank  you,  understood! "
+                             "\xC0 See  you \r\n"};
     QTest::newRow("private chat to nobody in class")
         << QList<QByteArray>{"13", "Cy Young", "0", "0", "Hello"}
         << QList<QByteArray>{"\xC2\xC3\xC4$$$Teacher$$$Lee$$$13$$$Cy Young$$$0$$$0$$$Hello\r\n"};
     QTest::newRow("expression out of range") << QList<QByteArray>{"7", "9"} << QList<QByteArray>{};
-    QTest::newRow("chat colour not a number") << QList<QByteArray>{"2", "red", "0", "Hi"} << QList<QByteArray>{};
+    QTest::newRow("chat colour not a number")
+        << QList<QByteArray>{"2", "red", "0", "Hi"} << QList<QByteArray>{};
     QTest::newRow("push permission") << QList<QByteArray>{"5", "Zo\xEB", "Martin", "0"}
-                                                      << QList<QByteArray>{};
+                                     << QList<QByteArray>{};
     QTest::newRow("code not a number") << QList<QByteArray>{"7x", "3"} << QList<QByteArray>{};
 }
 

@@ -69,7 +69,8 @@ void TestNameServer::consoleSignIn_eachMessageWaitsForTheAnswer()
     QVERIFY(client.Silent());
 
     client.SendRaw("\xC2\xC3\xC4\r\n");
-    QCOMPARE(client.ReadLine(), QByteArray("\xC2\xC3\xC4$$$3$$$\xC9lise$$$Roy$$$Mary Ann$$$Okafor$$$Zo\xEB$$$Martin\r\n"));
+    QCOMPARE(client.ReadLine(),
+             QByteArray("\xC2\xC3\xC4$$$3$$$\xC9lise$$$Roy$$$Mary Ann$$$Okafor$$$Zo\xEB$$$Martin\r\n"));
 }
 
 void TestNameServer::officeSignIn_titlesThenRosterWithGrades()
@@ -81,7 +82,8 @@ void TestNameServer::officeSignIn_titlesThenRosterWithGrades()
     QCOMPARE(client.ReadLine(), QByteArray("\xC2\xC3\xC4$$$1$$$Algebra$$$G\xE9ographie\r\n"));
 
     client.Send({"Algebra"});
-    QCOMPARE(client.ReadLine(), QByteArray("\xC2\xC3\xC4$$$4$$$Quiz 1;Quiz 2;Final$$$Quizzes:3:4;Exam:5:5\r\n"));
+    QCOMPARE(client.ReadLine(),
+             QByteArray("\xC2\xC3\xC4$$$4$$$Quiz 1;Quiz 2;Final$$$Quizzes:3:4;Exam:5:5\r\n"));
     QVERIFY(client.Silent());
 
     // Only the header alone acknowledges: the same with "$$$" behind it does not.
@@ -98,8 +100,8 @@ void TestNameServer::signIn_acceptsTheTeacherAsTyped_data()
     QTest::addColumn<QList<QByteArray>>("credentials");
     QTest::addColumn<QByteArray>("courseList");
 
-    QTest::newRow("blank password sent as 7193") << QList<QByteArray>{"3", "Bo", "Li", "7193"}
-                                                 << QByteArray("\xC2\xC3\xC4$$$1$$$G\xE9ographie\r\n");
+    QTest::newRow("blank password sent as 7193")
+        << QList<QByteArray>{"3", "Bo", "Li", "7193"} << QByteArray("\xC2\xC3\xC4$$$1$$$G\xE9ographie\r\n");
     QTest::newRow("names with blanks and other case")
         << QList<QByteArray>{"2", " ann", "LEE ", "secret"}
         << QByteArray("\xC2\xC3\xC4$$$1$$$Algebra$$$G\xE9ographie\r\n");
@@ -127,8 +129,9 @@ void TestNameServer::refusal_explainsAndCloses_data()
     QTest::newRow("unknown teacher") << QList<QByteArray>{"3", "Cy", "Young", "secret"} << QByteArray()
                                      << QByteArray("Sign-in refused: there is no teacher named Cy Young.");
     QTest::newRow("unknown client") << QList<QByteArray>{"4", "Ann", "Lee", "secret"} << QByteArray()
-                                    << QByteArray("Sign-in refused: credentials code 4 is neither 2 (console) nor "
-                                                  "3 (course office).");
+                                    << QByteArray(
+                                           "Sign-in refused: credentials code 4 is neither 2 (console) nor "
+                                           "3 (course office).");
     QTest::newRow("course not taught") << QList<QByteArray>{"2", "Bo", "Li", "7193"} << QByteArray("Algebra")
                                        << QByteArray("Sign-in refused: Bo Li does not teach \"Algebra\".");
 }
@@ -191,7 +194,8 @@ void TestNameServer::malformedUpload_changesNothing_data()
     QTest::newRow("too few values") << QList<QByteArray>{"Algebra", "s1", "X;Y;Z", "s2", "A;B"};
     QTest::newRow("too many values") << QList<QByteArray>{"Algebra", "s1", "X;Y;Z", "s2", "A;B;C;D"};
     QTest::newRow("grades missing at the end") << QList<QByteArray>{"Algebra", "s1", "X;Y;Z", "s2"};
-    QTest::newRow("separator typed into a cell") << QList<QByteArray>{"Algebra", "s1", "X;Y;Z", "s2", "A", "B;C"};
+    QTest::newRow("separator typed into a cell")
+        << QList<QByteArray>{"Algebra", "s1", "X;Y;Z", "s2", "A", "B;C"};
     QTest::newRow("other course") << QList<QByteArray>{"G\xE9ographie", "s1", "X;Y;Z"};
 }
 
