@@ -1,0 +1,103 @@
+#include "classroompainter.h"
+
+#include "ansi.h"
+#include "statusicons.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+using namespace Qt::StringLiterals;
+
+namespace Brivane {
+
+using namespace ClassroomLayout;
+using Quillon::TStudent;
+
+namespace {
+
+constexpr int kDotsPerMeter96Dpi = 3780;
+
+// Text drawn with its box's top-left corner at (x, y), the box filled with the canvas's white
+// background as a bitmap canvas does.
+void TextOut(QPainter& painter, int x, int y, const QString& text)
+{
+    painter.drawText(x, y + painter.fontMetrics().ascent(), text);
+}
+
+void DrawIcon(QPainter& painter, int x, int y, int status)
+{
+    QImage bitmap;
+    GetStatusIcon(status, bitmap);
+    painter.drawImage(x, y, bitmap);
+}
+
+} // namespace
+
+int ClassroomColumns(int panelWidth)
+{
+    const int columns = (panelWidth - LeftMargin) / ColumnPitch;
+    return columns < 1 ? 1 : columns;
+}
+
+void GetStatusIcon(int status, QImage& bitmap)
+{
+    bitmap = QImage(IconSize, IconSize, QImage::Format_RGB32);
+    bitmap.fill(Qt::white);
+    QPainter painter(&bitmap);
+    painter.drawImage(0, 0, StatusIconImage(status));
+}
+
+TClassroomPainter::TClassroomPainter()
+{
+    SetSize(0, 0);
+}
+
+void TClassroomPainter::SetSize(int width, int height)
+{
+    m_picture = QImage(width, height, QImage::Format_RGB32);
+    m_picture.setDotsPerMeterX(kDotsPerMeter96Dpi);
+    m_picture.setDotsPerMeterY(kDotsPerMeter96Dpi);
+    m_picture.fill(Qt::white);
+}
+
+QFont TClassroomPainter::PictureFont()
+{
+    QFont font(u"DejaVu Sans"_s);
+    font.setPointSize(FontPointSize);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+void TClassroomPainter::Draw(int panelWidth, const TStudent& teacher, const QByteArray& course,
+                             const Quillon::TStudentList& roster)
+{
+    ++m_drawCount;
+    if (m_picture.isNull())
+        return;
+    const int columns = ClassroomColumns(panelWidth);
+
+    QPainter painter(&m_picture);
+    painter.fillRect(m_picture.rect(), Qt::white);
+    painter.setFont(PictureFont());
+    painter.setBackground(Qt::white);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setPen(m_textColor);
+
+    DrawIcon(painter, panelWidth / 2 - IconSize / 2, TeacherIconY, teacher.FStatus);
+    const QString label = Quillon::Ansi::ToDisplay(teacher.FullName() + '(' + course + ')');
+    TextOut(painter, panelWidth / 2 - painter.fontMetrics().horizontalAdvance(label) / 2, TeacherLabelY, label);
+
+    int i = 0;
+    for (const auto& student : roster) {
+        const int x = (i % columns) * ColumnPitch + LeftMargin;
+        const int y = (i / columns) * RowPitch + FirstRowY;
+        m_textColor = student->FStatus != Quillon::ssOffline ? QColor(255, 0, 0) : QColor(0, 0, 0);
+        painter.setPen(m_textColor);
+        DrawIcon(painter, x, y, student->FStatus);
+        const QString name = Quillon::Ansi::ToDisplay(student->FullName());
+        TextOut(painter, x + IconSize / 2 - painter.fontMetrics().horizontalAdvance(name) / 2, y + LabelBelowIcon, name);
+        ++i;
+    }
+}
+
+} // namespace Brivane
