@@ -63,6 +63,11 @@ QString TForm_Main::PanelText(int index) const
     return m_panels.at(index)->text();
 }
 
+void TForm_Main::SetPanelText(int index, const QString& text)
+{
+    m_panels.at(index)->setText(text);
+}
+
 const QByteArray& TForm_Main::CredentialsCode() const
 {
     return NameServer::ConsoleCredentialsCode;

@@ -57,6 +57,7 @@ protected:
     // --- communication loop (mainform_loop.cpp)
     void Timer2Timer();
     void ShowLastSender(const QByteArray& first, const QByteArray& last);
+    void SetPanelText(int index, const QString& text);
     // Writes one line to the communication server.
     void SendToClass(const QByteArray& line);
 
