@@ -35,6 +35,8 @@ TForm_Main::TForm_Main(QWidget* parent) : TSignInWindow(parent), ui(std::make_un
     Timer2->setInterval(500);
     connect(Timer2, &QTimer::timeout, this, [this] { Guarded(this, [this] { Timer2Timer(); }); });
 
+    SetupChatPage();
+    SetupClassroomPage();
     FormCreate();
 }
 
@@ -47,14 +49,20 @@ void TForm_Main::FormCreate()
 {
     FRoster = std::make_unique<TStudentList>();
     AppPath = ExecutableDirectory();
+    FSentActions = std::make_unique<TDrawActionList>();
+    FPendingActions = std::make_unique<TDrawActionList>();
     FCourseList.clear();
+    ColorBoxChange();
     FTeacher = std::make_unique<TStudent>();
 }
 
 void TForm_Main::FormDestroy()
 {
     FRoster.reset();
+    FSentActions.reset();
+    FPendingActions.reset();
     FCourseList.clear();
+    FVoice.reset();
     FTeacher.reset();
 }
 
