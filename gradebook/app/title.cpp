@@ -1,0 +1,15 @@
+#include "title.h"
+
+#include "convert.h"
+#include "wire.h"
+
+namespace Cortelle {
+
+TTitle::TTitle(QByteArray text)
+{
+    Name = Quillon::NextField(text, Quillon::PairSeparator);
+    FirstCol = Quillon::StrToInt(Quillon::NextField(text, Quillon::PairSeparator));
+    LastCol = Quillon::StrToInt(Quillon::NextField(text, Quillon::PairSeparator));
+}
+
+} // namespace Cortelle
