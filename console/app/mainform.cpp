@@ -54,6 +54,8 @@ void TForm_Main::FormCreate()
     FCourseList.clear();
     ColorBoxChange();
     FTeacher = std::make_unique<TStudent>();
+    FClassroomPicture.SetSize(1280, 1024);
+    imgClassroom->resize(FClassroomPicture.Picture().size());
 }
 
 void TForm_Main::FormDestroy()
