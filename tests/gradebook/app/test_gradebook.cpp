@@ -6,6 +6,7 @@
 
 #include <QMessageBox>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -56,6 +57,11 @@ private Q_SLOTS:
         QCOMPARE(cells.ColCount(), 1);
         QCOMPARE(cells.FixedRows(), 0);
         QCOMPARE(cells.FixedCols(), 0);
+        QCOMPARE(office.Grid().ColWidths(0), 120);
+        QCOMPARE(office.Action("Action_SaveData").text(), u"Save"_s);
+        QCOMPARE(office.Action("Action_Excel").text(), u"Export "_s);
+        auto* exportButton = office.Form().findChild<QToolButton*>(u"BitBtn3"_s);
+        QVERIFY(exportButton && exportButton->defaultAction() == &office.Action("Action_Excel"));
 
         QVERIFY(office.SendRoster({"s1", "Jane", "Doe", "jane@example.org", "A;B;C", //
                                    "s2", "Bo", "Li", "bo@example.org", "D"}));
