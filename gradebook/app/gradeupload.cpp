@@ -13,8 +13,8 @@ constexpr int FirstGradeColumn = 3;
 
 bool HoldsSeparator(const QByteArray& text)
 {
-    return text.contains(Quillon::ListSeparator) || text.contains(Quillon::FieldSeparator) || text.contains('\r') ||
-           text.contains('\n');
+    return text.contains(Quillon::ListSeparator) || text.contains(Quillon::FieldSeparator) ||
+           text.contains('\r') || text.contains('\n');
 }
 
 } // namespace
@@ -42,8 +42,9 @@ std::optional<TUnsendableGrade> FindUnsendableGrade(const Quillon::TStudentList&
 QString UnsendableGradeMessage(const TUnsendableGrade& grade, const QList<QByteArray>& columnTitles)
 {
     const int title = grade.Column - FirstGradeColumn;
-    const QString column = title >= 0 && title < columnTitles.size() ? Quillon::Ansi::ToDisplay(columnTitles[title])
-                                                                       : u"column %1"_s.arg(grade.Column + 1);
+    const QString column = title >= 0 && title < columnTitles.size()
+                               ? Quillon::Ansi::ToDisplay(columnTitles[title])
+                               : u"column %1"_s.arg(grade.Column + 1);
     const QString student = Quillon::Ansi::ToDisplay(grade.Student->FullName());
     const QString problem = grade.Why == TUnsendableGrade::HoldsSeparator
                                 ? u"holds \";\", \"$$$\" or a line break"_s

@@ -18,7 +18,8 @@ namespace Cortelle {
 using namespace Quillon;
 
 TForm_Main::TForm_Main(QWidget* parent)
-    : TSignInWindow(parent), ui(std::make_unique<Ui::TForm_Main>()), m_spreadsheet(std::make_unique<TCalcLauncher>())
+    : TSignInWindow(parent), ui(std::make_unique<Ui::TForm_Main>()),
+      m_spreadsheet(std::make_unique<TCalcLauncher>())
 {
     ui->setupUi(this);
     ui->BitBtn_Save->setDefaultAction(ui->Action_SaveData);

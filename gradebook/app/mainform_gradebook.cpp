@@ -16,12 +16,13 @@ using namespace Quillon;
 
 namespace {
 
-constexpr int HeaderRows = 2;    // group titles, column titles
-constexpr int NameColumns = 3;   // first name, last name, e-mail
+constexpr int HeaderRows = 2;  // group titles, column titles
+constexpr int NameColumns = 3; // first name, last name, e-mail
 
 } // namespace
 
-void TForm_Main::TitlesArrival(const QList<QByteArray>& columnTitles, const QList<QByteArray>& groupTitleTexts)
+void TForm_Main::TitlesArrival(const QList<QByteArray>& columnTitles,
+                               const QList<QByteArray>& groupTitleTexts)
 {
     FColumnTitles += columnTitles;
     // A title that does not convert throws: it and the ones after it stay out.

@@ -1,7 +1,7 @@
 #include "officesession.h"
 
-#include "apppath.h"
 #include "application.h"
+#include "apppath.h"
 #include "stringgrid.h"
 #include "stringgridmodel.h"
 #include "testconfig.h"
@@ -41,7 +41,8 @@ void OfficeSession::CloseStrayBox()
     }
     if (++m_strayTicks == 20 && m_boxes->Pending() == 0) {
         qWarning() << "closing an unanswered box:" << modal->windowTitle()
-                   << (qobject_cast<QMessageBox*>(modal) ? qobject_cast<QMessageBox*>(modal)->text() : QString());
+                   << (qobject_cast<QMessageBox*>(modal) ? qobject_cast<QMessageBox*>(modal)->text()
+                                                         : QString());
         modal->close();
     }
 }

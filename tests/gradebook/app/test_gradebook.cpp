@@ -6,8 +6,8 @@
 
 #include <QMessageBox>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using Cortelle::TStringGridModel;
@@ -93,16 +93,16 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("grades");
         QTest::addColumn<QList<QByteArray>>("shown");
         QTest::addColumn<QByteArray>("uploaded");
-        QTest::newRow("empty piece keeps its place") << QByteArray("A;;C") << QList<QByteArray>{"A", "", "C"}
-                                                     << QByteArray("A;;C");
+        QTest::newRow("empty piece keeps its place")
+            << QByteArray("A;;C") << QList<QByteArray>{"A", "", "C"} << QByteArray("A;;C");
         QTest::newRow("trailing separator adds nothing")
             << QByteArray("A;B;") << QList<QByteArray>{"A", "B", ""} << QByteArray("A;B;");
         QTest::newRow("fourth piece neither shown nor uploaded")
             << QByteArray("A;B;C;D") << QList<QByteArray>{"A", "B", "C"} << QByteArray("A;B;C");
         QTest::newRow("blanks shown, trimmed in the upload")
             << QByteArray(" A ;B\t;  C") << QList<QByteArray>{" A ", "B\t", "  C"} << QByteArray("A;B;C");
-        QTest::newRow("empty first cell") << QByteArray(";B;C") << QList<QByteArray>{"", "B", "C"}
-                                          << QByteArray(";B;C");
+        QTest::newRow("empty first cell")
+            << QByteArray(";B;C") << QList<QByteArray>{"", "B", "C"} << QByteArray(";B;C");
         QTest::newRow("no grades") << QByteArray() << QList<QByteArray>{"", "", ""} << QByteArray(";;");
     }
 
@@ -124,18 +124,18 @@ private Q_SLOTS:
         QTest::addColumn<QList<QByteArray>>("row0"); // columns 0 to 6
         QTest::newRow("span") << QByteArray("Homework:3:5")
                               << QList<QByteArray>{"", "", "", "Homework", "Homework", "Homework", ""};
-        QTest::newRow("last before first writes nothing") << QByteArray("Final:6:5")
-                                                           << QList<QByteArray>{"", "", "", "", "", "", ""};
-        QTest::newRow("beyond the grid, reversed") << QByteArray("Final:7:6")
-                                                   << QList<QByteArray>{"", "", "", "", "", "", ""};
-        QTest::newRow("overlap: the later wins") << QByteArray("A:3:5;B:5:6")
-                                                 << QList<QByteArray>{"", "", "", "A", "A", "B", "B"};
-        QTest::newRow("covered whole by a later one") << QByteArray("A:4:4;B:3:6")
-                                                      << QList<QByteArray>{"", "", "", "B", "B", "B", "B"};
-        QTest::newRow("negative columns write nothing") << QByteArray("N:-5:1")
-                                                        << QList<QByteArray>{"N", "N", "", "", "", "", ""};
-        QTest::newRow("far end stops at the grid") << QByteArray("X:5:2000000000")
-                                                   << QList<QByteArray>{"", "", "", "", "", "X", "X"};
+        QTest::newRow("last before first writes nothing")
+            << QByteArray("Final:6:5") << QList<QByteArray>{"", "", "", "", "", "", ""};
+        QTest::newRow("beyond the grid, reversed")
+            << QByteArray("Final:7:6") << QList<QByteArray>{"", "", "", "", "", "", ""};
+        QTest::newRow("overlap: the later wins")
+            << QByteArray("A:3:5;B:5:6") << QList<QByteArray>{"", "", "", "A", "A", "B", "B"};
+        QTest::newRow("covered whole by a later one")
+            << QByteArray("A:4:4;B:3:6") << QList<QByteArray>{"", "", "", "B", "B", "B", "B"};
+        QTest::newRow("negative columns write nothing")
+            << QByteArray("N:-5:1") << QList<QByteArray>{"N", "N", "", "", "", "", ""};
+        QTest::newRow("far end stops at the grid")
+            << QByteArray("X:5:2000000000") << QList<QByteArray>{"", "", "", "", "", "X", "X"};
     }
 
     void groupTitles()
@@ -200,8 +200,8 @@ private Q_SLOTS:
         const QByteArray course = OfficeSession::Course;
         QTest::newRow("no students") << QByteArray("Q1;Q2") << QList<QByteArray>{} << 2 << 5
                                      << Packet({course, ""});
-        QTest::newRow("no titles") << QByteArray() << QList<QByteArray>{"s1", "Jane", "Doe", "j@e.org", "A;B"} << 3
-                                   << 3 << Packet({course, "s1", ""});
+        QTest::newRow("no titles") << QByteArray() << QList<QByteArray>{"s1", "Jane", "Doe", "j@e.org", "A;B"}
+                                   << 3 << 3 << Packet({course, "s1", ""});
         QTest::newRow("neither") << QByteArray() << QList<QByteArray>{} << 2 << 3 << Packet({course, ""});
     }
 

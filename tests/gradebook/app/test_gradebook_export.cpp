@@ -43,7 +43,8 @@ QMap<QPair<int, int>, QString> Texts(const QJsonObject& sheet)
     QMap<QPair<int, int>, QString> texts;
     for (const QJsonValue& cell : sheet[u"cells"_s].toArray()) {
         const QJsonArray c = cell.toArray();
-        texts.insert({c[0].toInt(), c[1].toInt()}, c[2].toString() == u"s"_s ? c[3].toString() : u"<not text>"_s);
+        texts.insert({c[0].toInt(), c[1].toInt()},
+                     c[2].toString() == u"s"_s ? c[3].toString() : u"<not text>"_s);
     }
     return texts;
 }

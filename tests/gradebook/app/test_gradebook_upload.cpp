@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QList<QByteArray> TwoStudents{"s1", "Jane", "Doe", "jane@example.org", "A;B", //
-                                    "s2", "Bo", "Li", "bo@example.org", "C;D"};
+                                    "s2", "Bo",   "Li",  "bo@example.org",   "C;D"};
 
 bool OpenTwoStudents(OfficeSession& office)
 {
@@ -110,10 +110,14 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("uploaded"); // empty: refused
         QTest::addColumn<QString>("named");       // student and title the refusal names
         const QByteArray course = OfficeSession::Course;
-        QTest::newRow("list separator") << 2 << 3 << u"A;B"_s << QByteArray() << u"Jane Doe under \"Quiz 1\""_s;
-        QTest::newRow("field separator") << 3 << 4 << u"x$$$y"_s << QByteArray() << u"Bo Li under \"Midterm\""_s;
-        QTest::newRow("line break inside") << 2 << 4 << u"A\nB"_s << QByteArray() << u"Jane Doe under \"Midterm\""_s;
-        QTest::newRow("carriage return inside") << 3 << 3 << u"A\rB"_s << QByteArray() << u"Bo Li under \"Quiz 1\""_s;
+        QTest::newRow("list separator")
+            << 2 << 3 << u"A;B"_s << QByteArray() << u"Jane Doe under \"Quiz 1\""_s;
+        QTest::newRow("field separator")
+            << 3 << 4 << u"x$$$y"_s << QByteArray() << u"Bo Li under \"Midterm\""_s;
+        QTest::newRow("line break inside")
+            << 2 << 4 << u"A\nB"_s << QByteArray() << u"Jane Doe under \"Midterm\""_s;
+        QTest::newRow("carriage return inside")
+            << 3 << 3 << u"A\rB"_s << QByteArray() << u"Bo Li under \"Quiz 1\""_s;
         QTest::newRow("dollar before the next student")
             << 2 << 4 << u"5$"_s << QByteArray() << u"Jane Doe under \"Midterm\""_s;
         QTest::newRow("dollar at the end of the line")
@@ -139,7 +143,8 @@ private Q_SLOTS:
             office.Boxes().Then(ModalWatcher::ClickBox(QMessageBox::Ok));
             office.Action("Action_SaveData").trigger();
             QCOMPARE(office.Boxes().SeenBoxes().size(), 3);
-            QVERIFY2(office.Boxes().SeenTexts().last().contains(named), qPrintable(office.Boxes().SeenTexts().last()));
+            QVERIFY2(office.Boxes().SeenTexts().last().contains(named),
+                     qPrintable(office.Boxes().SeenTexts().last()));
             QVERIFY(NothingSentSince(office, before));
             // Refused from the close question, the window stays open.
             office.Boxes().Then(ModalWatcher::ClickBox(QMessageBox::Yes));

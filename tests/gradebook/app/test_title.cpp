@@ -18,8 +18,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("last");
         QTest::newRow("span") << QByteArray("Homework:3:5") << QByteArray("Homework") << 3 << 5;
-        QTest::newRow("last before first kept as sent") << QByteArray("Final:7:6") << QByteArray("Final") << 7 << 6;
-        QTest::newRow("after a third separator ignored") << QByteArray("Q:3:4:x:y") << QByteArray("Q") << 3 << 4;
+        QTest::newRow("last before first kept as sent")
+            << QByteArray("Final:7:6") << QByteArray("Final") << 7 << 6;
+        QTest::newRow("after a third separator ignored")
+            << QByteArray("Q:3:4:x:y") << QByteArray("Q") << 3 << 4;
         QTest::newRow("name untrimmed, leading blanks of a number allowed")
             << QByteArray(" Lab 1 : 3: 4") << QByteArray(" Lab 1 ") << 3 << 4;
         QTest::newRow("empty name") << QByteArray(":3:3") << QByteArray() << 3 << 3;
