@@ -54,13 +54,13 @@ const std::array<TSystemColor, 30> SystemColors = {{
 QList<TColorEntry> BuildColorBoxColors()
 {
     QList<TColorEntry> colors = {
-        {0x000000, u"Black"_s},       {0x000080, u"Maroon"_s},     {0x008000, u"Green"_s},
-        {0x008080, u"Olive"_s},       {0x800000, u"Navy"_s},       {0x800080, u"Purple"_s},
-        {0x808000, u"Teal"_s},        {0x808080, u"Gray"_s},       {0xC0C0C0, u"Silver"_s},
-        {0x0000FF, u"Red"_s},         {0x00FF00, u"Lime"_s},       {0x00FFFF, u"Yellow"_s},
-        {0xFF0000, u"Blue"_s},        {0xFF00FF, u"Fuchsia"_s},    {0xFFFF00, u"Aqua"_s},
-        {0xFFFFFF, u"White"_s},       {0xC0DCC0, u"Money Green"_s}, {0xF0CAA6, u"Sky Blue"_s},
-        {0xF0FBFF, u"Cream"_s},       {0xA4A0A0, u"Medium Gray"_s},
+        {0x000000, u"Black"_s}, {0x000080, u"Maroon"_s},      {0x008000, u"Green"_s},
+        {0x008080, u"Olive"_s}, {0x800000, u"Navy"_s},        {0x800080, u"Purple"_s},
+        {0x808000, u"Teal"_s},  {0x808080, u"Gray"_s},        {0xC0C0C0, u"Silver"_s},
+        {0x0000FF, u"Red"_s},   {0x00FF00, u"Lime"_s},        {0x00FFFF, u"Yellow"_s},
+        {0xFF0000, u"Blue"_s},  {0xFF00FF, u"Fuchsia"_s},     {0xFFFF00, u"Aqua"_s},
+        {0xFFFFFF, u"White"_s}, {0xC0DCC0, u"Money Green"_s}, {0xF0CAA6, u"Sky Blue"_s},
+        {0xF0FBFF, u"Cream"_s}, {0xA4A0A0, u"Medium Gray"_s},
     };
     for (const TSystemColor& system : SystemColors)
         colors.append({SystemColor(system.index), QString::fromUtf16(system.name)});

@@ -90,7 +90,8 @@ void TForm_Main::SetupChatPage()
     Action_Record = chat.Action_Record;
 
     for (const TColorEntry& entry : ColorBoxColors())
-        ColorBox->addItem(ColorSwatch(ColorFromValue(entry.value, ColorBox->palette())), entry.name, entry.value);
+        ColorBox->addItem(ColorSwatch(ColorFromValue(entry.value, ColorBox->palette())), entry.name,
+                          entry.value);
     ColorBox->setCurrentIndex(ColorBox->findData(clMaroon));
     ComboBox_Online->setCurrentIndex(0);
 
@@ -100,10 +101,14 @@ void TForm_Main::SetupChatPage()
     chat.SpeedButton2->setDefaultAction(Action_ClearMsg);
     chat.SpeedButton5->setDefaultAction(Action_Record);
 
-    connect(Action_SendMsg, &QAction::triggered, this, [this] { Guarded(this, [this] { Action_SendMsgExecute(); }); });
-    connect(Action_ClearMsg, &QAction::triggered, this, [this] { Guarded(this, [this] { Action_ClearMsgExecute(); }); });
-    connect(Action_Record, &QAction::triggered, this, [this] { Guarded(this, [this] { Action_RecordExecute(); }); });
-    connect(ColorBox, &QComboBox::currentIndexChanged, this, [this] { Guarded(this, [this] { ColorBoxChange(); }); });
+    connect(Action_SendMsg, &QAction::triggered, this,
+            [this] { Guarded(this, [this] { Action_SendMsgExecute(); }); });
+    connect(Action_ClearMsg, &QAction::triggered, this,
+            [this] { Guarded(this, [this] { Action_ClearMsgExecute(); }); });
+    connect(Action_Record, &QAction::triggered, this,
+            [this] { Guarded(this, [this] { Action_RecordExecute(); }); });
+    connect(ColorBox, &QComboBox::currentIndexChanged, this,
+            [this] { Guarded(this, [this] { ColorBoxChange(); }); });
     connect(ComboBox_Online, &TRecipientBox::DroppingDown, this,
             [this] { Guarded(this, [this] { ComboBox_OnlineDropDown(); }); });
 
@@ -193,8 +198,8 @@ void TForm_Main::ShowPrivateMessage(const QByteArray& first, const QByteArray& l
     AppendChat(header, mark.colour, mark.audio, CommServer::ReadMessageLines(rest), "");
 }
 
-void TForm_Main::AppendChat(const QByteArray& header, std::int32_t colour, bool audio, const QList<QByteArray>& pieces,
-                            QByteArrayView speechSeparator)
+void TForm_Main::AppendChat(const QByteArray& header, std::int32_t colour, bool audio,
+                            const QList<QByteArray>& pieces, QByteArrayView speechSeparator)
 {
     QTextCharFormat format;
     format.setForeground(ColorFromValue(colour, Memo_msg->palette()));
