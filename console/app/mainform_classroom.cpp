@@ -23,7 +23,8 @@ void TForm_Main::SetupClassroomPage()
     Panel_Class = page.Panel_Class;
     imgClassroom = page.imgClassroom;
     Panel_Class->setBackgroundRole(QPalette::Base);
-    connect(page.Panel_Class, &TResizeFrame::Resized, this, [this] { Guarded(this, [this] { Panel_ClassResize(); }); });
+    connect(page.Panel_Class, &TResizeFrame::Resized, this,
+            [this] { Guarded(this, [this] { Panel_ClassResize(); }); });
 
     const QList<QAbstractButton*> expressions = {page.changeStatus, page.SpeedButton7,  page.SpeedButton8,
                                                  page.SpeedButton9, page.SpeedButton10, page.SpeedButton11};

@@ -85,7 +85,8 @@ void TClassroomPainter::Draw(int panelWidth, const TStudent& teacher, const QByt
 
     DrawIcon(painter, panelWidth / 2 - IconSize / 2, TeacherIconY, teacher.FStatus);
     const QString label = Quillon::Ansi::ToDisplay(teacher.FullName() + '(' + course + ')');
-    TextOut(painter, panelWidth / 2 - painter.fontMetrics().horizontalAdvance(label) / 2, TeacherLabelY, label);
+    TextOut(painter, panelWidth / 2 - painter.fontMetrics().horizontalAdvance(label) / 2, TeacherLabelY,
+            label);
 
     int i = 0;
     for (const auto& student : roster) {
@@ -95,7 +96,8 @@ void TClassroomPainter::Draw(int panelWidth, const TStudent& teacher, const QByt
         painter.setPen(m_textColor);
         DrawIcon(painter, x, y, student->FStatus);
         const QString name = Quillon::Ansi::ToDisplay(student->FullName());
-        TextOut(painter, x + IconSize / 2 - painter.fontMetrics().horizontalAdvance(name) / 2, y + LabelBelowIcon, name);
+        TextOut(painter, x + IconSize / 2 - painter.fontMetrics().horizontalAdvance(name) / 2,
+                y + LabelBelowIcon, name);
         ++i;
     }
 }

@@ -1,7 +1,7 @@
 // The "Classroom" tab on the real window: its controls, the expression buttons and the status
 // messages (codes 4, 7 and 9) fed through the communication loop by a scripted server.
-#include "apppath.h"
 #include "application.h"
+#include "apppath.h"
 #include "classroompainter.h"
 #include "modalwatcher.h"
 #include "program.h"
@@ -42,11 +42,7 @@ class TestClassroom : public QObject
     std::unique_ptr<TProgram> m_program;
 
     Brivane::TForm_Main& form() const { return *m_program->Form_Main; }
-    template <typename T>
-    T* control(const QString& name) const
-    {
-        return form().findChild<T*>(name);
-    }
+    template <typename T> T* control(const QString& name) const { return form().findChild<T*>(name); }
     int status(int student) const { return form().Roster().Items(student)->FStatus; }
 
     // Signs in as Ann Lee for Algebra and joins the class on the scripted communication server;
@@ -169,20 +165,21 @@ private Q_SLOTS:
         QTest::newRow("4 sets the sender's status")
             << L{Packet({"Jane", "Doe", "4", "3"})} << QList<int>{3, 0, 0, 0} << 1 << QStringList();
         QTest::newRow("4 names without case, back to absent")
-            << L{Packet({"Bo", "Li", "4", "5"}), Packet({"BO", "li", "4", "0"})} << QList<int>{0, 0, 0, 0} << 2
-            << QStringList();
+            << L{Packet({"Bo", "Li", "4", "5"}), Packet({"BO", "li", "4", "0"})} << QList<int>{0, 0, 0, 0}
+            << 2 << QStringList();
         QTest::newRow("4 from outside the roster: nothing, not even its bad status")
             << L{Packet({"Zed", "Nobody", "4", "2"}), Packet({"Zed", "Nobody", "4", "x"})}
             << QList<int>{0, 0, 0, 0} << 0 << QStringList();
         QTest::newRow("4 with 8 or -1 keeps the status, still redraws")
-            << L{Packet({"Al", "Ng", "4", "6"}), Packet({"Al", "Ng", "4", "8"}), Packet({"Al", "Ng", "4", "-1"})}
+            << L{Packet({"Al", "Ng", "4", "6"}), Packet({"Al", "Ng", "4", "8"}),
+                 Packet({"Al", "Ng", "4", "-1"})}
             << QList<int>{0, 0, 6, 0} << 3 << QStringList();
         QTest::newRow("4 with a status that does not convert")
-            << L{Packet({"Jane", "Doe", "4", "2"}), Packet({"Jane", "Doe", "4", "2x"})} << QList<int>{2, 0, 0, 0} << 1
-            << QStringList{u"'2x' is not a valid integer value"_s};
+            << L{Packet({"Jane", "Doe", "4", "2"}), Packet({"Jane", "Doe", "4", "2x"})}
+            << QList<int>{2, 0, 0, 0} << 1 << QStringList{u"'2x' is not a valid integer value"_s};
         QTest::newRow("7 from any sender, 8 ignored")
-            << L{Packet({"Zed", "Nobody", "7", "4"}), Packet({"Jane", "Doe", "7", "8"})} << QList<int>{0, 0, 0, 4}
-            << 2 << QStringList();
+            << L{Packet({"Zed", "Nobody", "7", "4"}), Packet({"Jane", "Doe", "7", "8"})}
+            << QList<int>{0, 0, 0, 4} << 2 << QStringList();
         QTest::newRow("9 skips a group naming nobody, one redraw")
             << L{Packet({"Srv", "", "9", "2", "Bo", "Li", "5", "No", "Body", "4", "al", "NG", "7"})}
             << QList<int>{0, 5, 7, 2} << 1 << QStringList();
@@ -190,7 +187,8 @@ private Q_SLOTS:
             << L{Packet({"Srv", "", "9", "1", "Jane", "Doe", "6", " \t"})} << QList<int>{6, 0, 0, 1} << 1
             << QStringList();
         QTest::newRow("9 with -1 and 8 keeps the statuses")
-            << L{Packet({"Srv", "", "9", "1", "Jane", "Doe", "3"}), Packet({"Srv", "", "9", "-1", "Jane", "Doe", "8"})}
+            << L{Packet({"Srv", "", "9", "1", "Jane", "Doe", "3"}),
+                 Packet({"Srv", "", "9", "-1", "Jane", "Doe", "8"})}
             << QList<int>{3, 0, 0, 1} << 2 << QStringList();
         QTest::newRow("9 bad status mid-way: earlier groups stay, no redraw")
             << L{Packet({"Srv", "", "9", "3", "Jane", "Doe", "2", "Bo", "Li", "zz", "Al", "Ng", "4"})}

@@ -52,7 +52,8 @@ QFontMetrics Metrics(const QImage& picture)
 QImage Reference(const QImage& picture, const QString& text, const QColor& colour, int margin)
 {
     const QFontMetrics metrics = Metrics(picture);
-    QImage image(metrics.horizontalAdvance(text) + 2 * margin, metrics.height() + 2 * margin, QImage::Format_RGB32);
+    QImage image(metrics.horizontalAdvance(text) + 2 * margin, metrics.height() + 2 * margin,
+                 QImage::Format_RGB32);
     image.setDotsPerMeterX(picture.dotsPerMeterX());
     image.setDotsPerMeterY(picture.dotsPerMeterY());
     image.fill(Qt::white);
@@ -140,10 +141,11 @@ private Q_SLOTS:
         const QImage& picture = painter.Picture();
 
         QVERIFY(IconAt(picture, 374, 40, 5));
-        QVERIFY(LabelAt(picture, u"Ann Lee(Algebra)"_s, LabelX(picture, 390, u"Ann Lee(Algebra)"_s), 80, Black));
+        QVERIFY(
+            LabelAt(picture, u"Ann Lee(Algebra)"_s, LabelX(picture, 390, u"Ann Lee(Algebra)"_s), 80, Black));
 
-        const QPoint places[] = {{60, 120}, {180, 120}, {300, 120}, {420, 120},
-                                 {540, 120}, {660, 120}, {60, 200}, {180, 200}};
+        const QPoint places[] = {{60, 120},  {180, 120}, {300, 120}, {420, 120},
+                                 {540, 120}, {660, 120}, {60, 200},  {180, 200}};
         for (int i = 0; i < 8; ++i) {
             const QString name = u"S%1 Kid"_s.arg(i);
             QVERIFY(IconAt(picture, places[i].x(), places[i].y(), i));
@@ -172,7 +174,8 @@ private Q_SLOTS:
         const QImage& picture = painter.Picture();
 
         QVERIFY(IconAt(picture, teacherX, 40, 0));
-        QVERIFY(LabelAt(picture, u"Ann Lee(Algebra)"_s, LabelX(picture, width / 2, u"Ann Lee(Algebra)"_s), 80, Black));
+        QVERIFY(LabelAt(picture, u"Ann Lee(Algebra)"_s, LabelX(picture, width / 2, u"Ann Lee(Algebra)"_s), 80,
+                        Black));
         QVERIFY(IconAt(picture, 60, 120, 1));
         QVERIFY(IconAt(picture, 60, 200, 0));
         QVERIFY(IconAt(picture, 60, 280, 6));
@@ -188,7 +191,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("label");
         QTest::newRow("course") << QByteArray("Ann") << QByteArray("Algebra") << u"Ann Lee(Algebra)"_s;
         QTest::newRow("empty course") << QByteArray("Ann") << QByteArray() << u"Ann Lee()"_s;
-        QTest::newRow("Windows-1252 name") << QByteArray("\xC9lise") << QByteArray("G\xE9o") << u"\u00C9lise Lee(G\u00E9o)"_s;
+        QTest::newRow("Windows-1252 name")
+            << QByteArray("\xC9lise") << QByteArray("G\xE9o") << u"\u00C9lise Lee(G\u00E9o)"_s;
         QTest::newRow("unnamed") << QByteArray() << QByteArray() << u" Lee()"_s;
     }
     void teacherLabel_nameAndCourseWithoutBlank()
@@ -242,12 +246,15 @@ private Q_SLOTS:
         const QString label = u"Ann Lee(Algebra)"_s;
         const QFontMetrics metrics = Metrics(picture);
         const QRect iconBox(374, 40, 32, 32);
-        const QRect labelBox(LabelX(picture, 390, label), 80, metrics.horizontalAdvance(label), metrics.height());
+        const QRect labelBox(LabelX(picture, 390, label), 80, metrics.horizontalAdvance(label),
+                             metrics.height());
         QVERIFY(IconAt(picture, 374, 40, 0));
         QVERIFY(LabelAt(picture, label, labelBox.x(), 80, Red));
         const QRect bounds = NonWhiteBounds(picture);
-        QVERIFY2((iconBox | labelBox.adjusted(-1, 0, 1, 0)).contains(bounds),
-                 qPrintable(u"%1,%2 %3x%4"_s.arg(bounds.x()).arg(bounds.y()).arg(bounds.width()).arg(bounds.height())));
+        QVERIFY2(
+            (iconBox | labelBox.adjusted(-1, 0, 1, 0)).contains(bounds),
+            qPrintable(
+                u"%1,%2 %3x%4"_s.arg(bounds.x()).arg(bounds.y()).arg(bounds.width()).arg(bounds.height())));
         QCOMPARE(painter.DrawCount(), 2);
     }
 
