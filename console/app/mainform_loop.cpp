@@ -25,8 +25,9 @@ void TForm_Main::Timer2Timer()
         line = TCPClient_QuillonServer.ReadLn(5);
     } catch (const std::exception&) {
         Timer2->stop();
-        ShowPlainBox(this, QStringLiteral("System Error"),
-                     QStringLiteral("Lost Network Connection! Please check your network and restart the tool."));
+        ShowPlainBox(
+            this, QStringLiteral("System Error"),
+            QStringLiteral("Lost Network Connection! Please check your network and restart the tool."));
         Application().Terminate();
         return;
     }
@@ -81,7 +82,8 @@ void TForm_Main::Timer2Timer()
 
 void TForm_Main::ShowLastSender(const QByteArray& first, const QByteArray& last)
 {
-    SetPanelText(2, QStringLiteral("Last msg by: ") + Ansi::ToDisplay(first) + QLatin1Char(' ') + Ansi::ToDisplay(last));
+    SetPanelText(2, QStringLiteral("Last msg by: ") + Ansi::ToDisplay(first) + QLatin1Char(' ') +
+                        Ansi::ToDisplay(last));
 }
 
 void TForm_Main::SendToClass(const QByteArray& line)

@@ -51,10 +51,11 @@ QByteArray ExpressionLine(int expression)
     return Line(ocExpression, {IntToStr(expression)});
 }
 
-QByteArray MeetingInfoLine(const QList<QByteArray>& purpose, const QDate& date, const QList<QByteArray>& agenda,
-                           const QList<QByteArray>& conclusion)
+QByteArray MeetingInfoLine(const QList<QByteArray>& purpose, const QDate& date,
+                           const QList<QByteArray>& agenda, const QList<QByteArray>& conclusion)
 {
-    return Line(ocMeetingInfo, {JoinLines(purpose), ShortDate(date), JoinLines(agenda), JoinLines(conclusion)});
+    return Line(ocMeetingInfo,
+                {JoinLines(purpose), ShortDate(date), JoinLines(agenda), JoinLines(conclusion)});
 }
 
 QByteArray PrivateChatLine(const QByteArray& recipient, std::int32_t colour, bool audio,

@@ -37,7 +37,7 @@ enum TInCode : int {
 // Codes of the lines the console writes.
 enum TOutCode : int {
     ocPush = 1,
-    ocChat = 2,           // public chat and identification share it
+    ocChat = 2, // public chat and identification share it
     ocDrawing = 3,
     ocPushPermission = 5,
     ocExpression = 7,
@@ -64,8 +64,8 @@ QByteArray PushPermissionLine(const QByteArray& first, const QByteArray& last, b
 QByteArray ExpressionLine(int expression);
 // 11: purpose, date, agenda and conclusion; each text given as its lines, the date written in the
 // workstation's short date format (ShortDate).
-QByteArray MeetingInfoLine(const QList<QByteArray>& purpose, const QDate& date, const QList<QByteArray>& agenda,
-                           const QList<QByteArray>& conclusion);
+QByteArray MeetingInfoLine(const QList<QByteArray>& purpose, const QDate& date,
+                           const QList<QByteArray>& agenda, const QList<QByteArray>& conclusion);
 // 13: recipient's display name as chosen in the list, then as PublicChatLine.
 QByteArray PrivateChatLine(const QByteArray& recipient, std::int32_t colour, bool audio,
                            const QList<QByteArray>& lines);

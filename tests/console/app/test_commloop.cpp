@@ -1,7 +1,7 @@
 // The console's communication loop on its real window: signed in through a scripted name server,
 // then fed by a scripted communication server on loopback.
-#include "apppath.h"
 #include "application.h"
+#include "apppath.h"
 #include "modalwatcher.h"
 #include "program.h"
 #include "scriptedpeer.h"
@@ -49,8 +49,8 @@ class TestCommLoop : public QObject
     std::unique_ptr<ModalWatcher> m_boxes;
     std::unique_ptr<TProgram> m_program;
     qsizetype m_boxesAtJoin = 0;
-    QStringList m_panelPerTick;    // panel 2 after each tick
-    QStringList m_panelChanges;    // panel 2, each new value once
+    QStringList m_panelPerTick; // panel 2 after each tick
+    QStringList m_panelChanges; // panel 2, each new value once
 
     QTimer* timer2() const { return m_program->Form_Main->findChild<QTimer*>(QStringLiteral("Timer2")); }
     QString panel() const { return m_program->Form_Main->PanelText(2); }
@@ -62,7 +62,8 @@ class TestCommLoop : public QObject
         QVERIFY(WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer->Port())));
         m_program = std::make_unique<TProgram>();
         Quillon::AppPath = m_dir.path() + QLatin1Char('/');
-        m_boxes->Then(ModalWatcher::Login(QStringLiteral(" Ann "), QStringLiteral("Lee"), QStringLiteral("pw")));
+        m_boxes->Then(
+            ModalWatcher::Login(QStringLiteral(" Ann "), QStringLiteral("Lee"), QStringLiteral("pw")));
         m_program->Form_Main->show();
         QVERIFY(m_nameServer->WaitForClient());
         m_nameServer->SendLine(Packet({"0"}));
@@ -144,16 +145,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("shown"); // panel 2 after the line; empty: the line changed nothing
-        QTest::newRow("namesOnly") << Packet({"Ann", "Lee"}) << LastMsgBy(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        QTest::newRow("namesOnly") << Packet({"Ann", "Lee"})
+                                   << LastMsgBy(QStringLiteral("Ann"), QStringLiteral("Lee"));
         QTest::newRow("headerAlone_oneBlank") << Header << QStringLiteral("Last msg by:  ");
         QTest::newRow("code5") << Packet({"Ann", "Lee", "5", "Bo", "Li", "-1"})
                                << LastMsgBy(QStringLiteral("Ann"), QStringLiteral("Lee"));
         QTest::newRow("code2x") << Packet({"Ann", "Lee", "2x", "128", "0", "Hi"})
                                 << LastMsgBy(QStringLiteral("Ann"), QStringLiteral("Lee"));
-        QTest::newRow("negativeCode") << Packet({"Ann", "Lee", "-8", "Hi"})
-                                      << LastMsgBy(QStringLiteral("Ann"), QStringLiteral("Lee"));
-        QTest::newRow("windows1252Names") << Packet({"Jos\xE9", "M\x80ller"})
-                                          << LastMsgBy(QStringLiteral("Jos\u00E9"), QStringLiteral("M\u20ACller"));
+        QTest::newRow("negativeCode")
+            << Packet({"Ann", "Lee", "-8", "Hi"}) << LastMsgBy(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        QTest::newRow("windows1252Names")
+            << Packet({"Jos\xE9", "M\x80ller"})
+            << LastMsgBy(QStringLiteral("Jos\u00E9"), QStringLiteral("M\u20ACller"));
         QTest::newRow("blankBeforeHeader_notShown") << " " + Packet({"Ann", "Lee", "8", "Hi"}) << QString();
     }
     void sender_shownInPanel2_lineOtherwiseDropped()
@@ -175,13 +178,14 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("ends");
-        QTest::newRow("notice_nextFieldOnly") << Packet({"S", "V", "8", "Hello", "World"}) << QStringLiteral("Hello")
-                                              << false;
+        QTest::newRow("notice_nextFieldOnly")
+            << Packet({"S", "V", "8", "Hello", "World"}) << QStringLiteral("Hello") << false;
         QTest::newRow("notice_noField_emptyBox") << Packet({"S", "V", "8"}) << QString() << false;
-        QTest::newRow("verdict_wholeRest") << Packet({"S", "V", "10", "Hello", "World"})
-                                           << QStringLiteral("Hello$$$World") << false;
-        QTest::newRow("verdict_authenticationFailed_ends") << Packet({"S", "V", "10", "Authentication Failed!"})
-                                                           << QStringLiteral("Authentication Failed!") << true;
+        QTest::newRow("verdict_wholeRest")
+            << Packet({"S", "V", "10", "Hello", "World"}) << QStringLiteral("Hello$$$World") << false;
+        QTest::newRow("verdict_authenticationFailed_ends")
+            << Packet({"S", "V", "10", "Authentication Failed!"}) << QStringLiteral("Authentication Failed!")
+            << true;
         QTest::newRow("verdict_trailingBlank_goesOn") << Packet({"S", "V", "10", "Authentication Failed! "})
                                                       << QStringLiteral("Authentication Failed! ") << false;
         QTest::newRow("verdict_furtherField_goesOn") << Packet({"S", "V", "10", "Authentication Failed!", ""})
@@ -216,7 +220,8 @@ private Q_SLOTS:
         QTest::qWait(1200);
         QCOMPARE(m_boxes->SeenBoxes().size(), m_boxesAtJoin + 1);
         QCOMPARE(seen.caption, QStringLiteral("System Error"));
-        QCOMPARE(seen.text, QStringLiteral("Lost Network Connection! Please check your network and restart the tool."));
+        QCOMPARE(seen.text,
+                 QStringLiteral("Lost Network Connection! Please check your network and restart the tool."));
         QCOMPARE(seen.icon, QMessageBox::NoIcon);
         QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(!seen.timerActiveWhileOpen);
@@ -256,10 +261,11 @@ private Q_SLOTS:
             },
             QMessageBox::Ok));
         m_boxes->Then(ModalWatcher::ClickBox(QMessageBox::Ok));
-        m_commServer->Send(Packet({"S", "V", "8", "First"}) + "\r\n" + Packet({"S", "V", "8", "Second"}) + "\r\n" +
-                           Packet({"Bo", "Li", "2", "128", "0", "Hi"}) + "\r\n");
+        m_commServer->Send(Packet({"S", "V", "8", "First"}) + "\r\n" + Packet({"S", "V", "8", "Second"}) +
+                           "\r\n" + Packet({"Bo", "Li", "2", "128", "0", "Hi"}) + "\r\n");
         sendMarkerAndWait();
-        QCOMPARE(seenWhenClosed.mid(m_boxesAtJoin), (QStringList{QStringLiteral("First"), QStringLiteral("Second")}));
+        QCOMPARE(seenWhenClosed.mid(m_boxesAtJoin),
+                 (QStringList{QStringLiteral("First"), QStringLiteral("Second")}));
         QVERIFY(!Application().Terminated());
     }
 

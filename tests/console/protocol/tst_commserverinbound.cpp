@@ -46,25 +46,26 @@ void TestCommServerInbound::lineStart_data()
     QTest::addColumn<int>("code"); // -999: does not convert
     QTest::addColumn<QByteArray>("rest");
 
-    QTest::newRow("statusChange") << H + "$$$Ann$$$Lee$$$4$$$3" << true << QByteArray("Ann") << QByteArray("Lee") << 4
-                                  << QByteArray("3");
-    QTest::newRow("headerAlone_emptyNames_noCode") << H << true << QByteArray() << QByteArray() << -999 << QByteArray();
-    QTest::newRow("namesOnly_noCode") << H + "$$$Ann$$$Lee" << true << QByteArray("Ann") << QByteArray("Lee") << -999
-                                      << QByteArray();
+    QTest::newRow("statusChange") << H + "$$$Ann$$$Lee$$$4$$$3" << true << QByteArray("Ann")
+                                  << QByteArray("Lee") << 4 << QByteArray("3");
+    QTest::newRow("headerAlone_emptyNames_noCode")
+        << H << true << QByteArray() << QByteArray() << -999 << QByteArray();
+    QTest::newRow("namesOnly_noCode")
+        << H + "$$$Ann$$$Lee" << true << QByteArray("Ann") << QByteArray("Lee") << -999 << QByteArray();
     QTest::newRow("code2x_doesNotConvert") << H + "$$$Ann$$$Lee$$$2x$$$1" << true << QByteArray("Ann")
                                            << QByteArray("Lee") << -999 << QByteArray("1");
-    QTest::newRow("codeTrailingBlank_doesNotConvert") << H + "$$$a$$$b$$$8 " << true << QByteArray("a")
-                                                      << QByteArray("b") << -999 << QByteArray();
-    QTest::newRow("codeLeadingZero") << H + "$$$a$$$b$$$08$$$x" << true << QByteArray("a") << QByteArray("b") << 8
-                                     << QByteArray("x");
+    QTest::newRow("codeTrailingBlank_doesNotConvert")
+        << H + "$$$a$$$b$$$8 " << true << QByteArray("a") << QByteArray("b") << -999 << QByteArray();
+    QTest::newRow("codeLeadingZero") << H + "$$$a$$$b$$$08$$$x" << true << QByteArray("a") << QByteArray("b")
+                                     << 8 << QByteArray("x");
     QTest::newRow("negativeCode") << H + "$$$a$$$b$$$-3" << true << QByteArray("a") << QByteArray("b") << -3
                                   << QByteArray();
-    QTest::newRow("namesKeepBlanks") << H + "$$$ Teacher $$$$$$0" << true << QByteArray(" Teacher ") << QByteArray()
-                                     << 0 << QByteArray();
-    QTest::newRow("blankBeforeHeader_dropped") << " " + H + "$$$a$$$b$$$8" << false << QByteArray() << QByteArray()
-                                               << 0 << QByteArray();
-    QTest::newRow("headerWithExtraByte_dropped") << H + "x$$$a$$$b$$$8" << false << QByteArray() << QByteArray() << 0
-                                                 << QByteArray();
+    QTest::newRow("namesKeepBlanks") << H + "$$$ Teacher $$$$$$0" << true << QByteArray(" Teacher ")
+                                     << QByteArray() << 0 << QByteArray();
+    QTest::newRow("blankBeforeHeader_dropped")
+        << " " + H + "$$$a$$$b$$$8" << false << QByteArray() << QByteArray() << 0 << QByteArray();
+    QTest::newRow("headerWithExtraByte_dropped")
+        << H + "x$$$a$$$b$$$8" << false << QByteArray() << QByteArray() << 0 << QByteArray();
 }
 
 void TestCommServerInbound::lineStart()
@@ -113,12 +114,14 @@ void TestCommServerInbound::chat_data()
     QTest::newRow("audioTrimmedBeforeConversion") << QByteArray("255$$$ -1\t$$$x") << 255 << true << L{"x"};
     QTest::newRow("audioOne_true") << QByteArray("0$$$1$$$x") << 0 << true << L{"x"};
     QTest::newRow("audioWord_false") << QByteArray("0$$$False$$$x") << 0 << false << L{"x"};
-    QTest::newRow("quotedLineKeepsBlanks") << QByteArray("0$$$0$$$ Hi  there ") << 0 << false << L{" Hi  there "};
+    QTest::newRow("quotedLineKeepsBlanks")
+        << QByteArray("0$$$0$$$ Hi  there ") << 0 << false << L{" Hi  there "};
     QTest::newRow("twoLines") << QByteArray("0$$$0$$$Good" + D + " morning  all ") << 0 << false
                               << L{"Good", " morning  all "};
-    QTest::newRow("separatorInsideMessageKept") << QByteArray("0$$$0$$$a$$$b" + D + "c") << 0 << false
-                                                << L{"a$$$b", "c"};
-    QTest::newRow("emptyLineBetween") << QByteArray("0$$$0$$$a" + D + D + "b") << 0 << false << L{"a", "", "b"};
+    QTest::newRow("separatorInsideMessageKept")
+        << QByteArray("0$$$0$$$a$$$b" + D + "c") << 0 << false << L{"a$$$b", "c"};
+    QTest::newRow("emptyLineBetween")
+        << QByteArray("0$$$0$$$a" + D + D + "b") << 0 << false << L{"a", "", "b"};
     QTest::newRow("emptyLineAtEnd_noPiece") << QByteArray("0$$$0$$$a" + D) << 0 << false << L{"a"};
     QTest::newRow("singleEmptyLine_noPiece") << QByteArray("0$$$0$$$  ") << 0 << false << L{};
     QTest::newRow("noMessageField") << QByteArray("0$$$0") << 0 << false << L{};
@@ -141,9 +144,11 @@ void TestCommServerInbound::chatMark_badFields_throw_data()
 {
     QTest::addColumn<QByteArray>("rest");
     QTest::addColumn<QString>("message");
-    QTest::newRow("colourNotANumber") << QByteArray("red$$$0$$$x") << QStringLiteral("'red' is not a valid integer value");
+    QTest::newRow("colourNotANumber")
+        << QByteArray("red$$$0$$$x") << QStringLiteral("'red' is not a valid integer value");
     QTest::newRow("colourMissing") << QByteArray() << QStringLiteral("'' is not a valid integer value");
-    QTest::newRow("audioWord") << QByteArray("128$$$yes$$$x") << QStringLiteral("'yes' is not a valid boolean value");
+    QTest::newRow("audioWord") << QByteArray("128$$$yes$$$x")
+                               << QStringLiteral("'yes' is not a valid boolean value");
     QTest::newRow("audioMissing") << QByteArray("128") << QStringLiteral("'' is not a valid boolean value");
 }
 
@@ -222,14 +227,17 @@ void TestCommServerInbound::classStatus_data()
     QTest::addColumn<bool>("throwsAfter");
 
     using L = QList<QByteArray>;
-    QTest::newRow("teacherAndTwoStudents") << QByteArray("1$$$Ann$$$Lee$$$0$$$Bo$$$Li$$$5") << 1
-                                           << L{"Ann|Lee|0", "Bo|Li|5"} << false;
+    QTest::newRow("teacherAndTwoStudents")
+        << QByteArray("1$$$Ann$$$Lee$$$0$$$Bo$$$Li$$$5") << 1 << L{"Ann|Lee|0", "Bo|Li|5"} << false;
     QTest::newRow("teacherOnly") << QByteArray("7") << 7 << L{} << false;
-    QTest::newRow("trailingSeparator_noGroup") << QByteArray("1$$$Ann$$$Lee$$$2$$$") << 1 << L{"Ann|Lee|2"} << false;
-    QTest::newRow("trailingBlanks_noGroup") << QByteArray("1$$$Ann$$$Lee$$$2$$$ \t") << 1 << L{"Ann|Lee|2"} << false;
-    QTest::newRow("lastGroupLacksStatus_earlierApplied") << QByteArray("1$$$Ann$$$Lee$$$0$$$Bo$$$Li") << 1
-                                                        << L{"Ann|Lee|0"} << true;
-    QTest::newRow("badStatusInMiddle_stops") << QByteArray("1$$$Ann$$$Lee$$$x$$$Bo$$$Li$$$5") << 1 << L{} << true;
+    QTest::newRow("trailingSeparator_noGroup")
+        << QByteArray("1$$$Ann$$$Lee$$$2$$$") << 1 << L{"Ann|Lee|2"} << false;
+    QTest::newRow("trailingBlanks_noGroup")
+        << QByteArray("1$$$Ann$$$Lee$$$2$$$ \t") << 1 << L{"Ann|Lee|2"} << false;
+    QTest::newRow("lastGroupLacksStatus_earlierApplied")
+        << QByteArray("1$$$Ann$$$Lee$$$0$$$Bo$$$Li") << 1 << L{"Ann|Lee|0"} << true;
+    QTest::newRow("badStatusInMiddle_stops")
+        << QByteArray("1$$$Ann$$$Lee$$$x$$$Bo$$$Li$$$5") << 1 << L{} << true;
 }
 
 void TestCommServerInbound::classStatus()

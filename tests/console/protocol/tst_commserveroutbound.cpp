@@ -32,28 +32,32 @@ void TestCommServerOutbound::lines_data()
     QTest::newRow("push_addressesUnchanged")
         << PushLine(" http://a/x ", "a.mp3", "v.avi") << H + "1$$$ http://a/x $$$a.mp3$$$v.avi$$$0";
 
-    QTest::newRow("publicChat_hello_maroon_noAudio") << PublicChatLine(128, false, {"Hello"}) << H + "2$$$128$$$0$$$Hello";
-    QTest::newRow("publicChat_blanksQuoted") << PublicChatLine(255, true, {"Hi there"})
-                                             << H + "2$$$255$$$-1$$$ Hi  there ";
-    QTest::newRow("publicChat_twoLines_secondQuoted")
-        << PublicChatLine(128, false, {"Good", "morning all"}) << H + "2$$$128$$$0$$$Good" + D + " morning  all ";
+    QTest::newRow("publicChat_hello_maroon_noAudio")
+        << PublicChatLine(128, false, {"Hello"}) << H + "2$$$128$$$0$$$Hello";
+    QTest::newRow("publicChat_blanksQuoted")
+        << PublicChatLine(255, true, {"Hi there"}) << H + "2$$$255$$$-1$$$ Hi  there ";
+    QTest::newRow("publicChat_twoLines_secondQuoted") << PublicChatLine(128, false, {"Good", "morning all"})
+                                                      << H + "2$$$128$$$0$$$Good" + D + " morning  all ";
     QTest::newRow("publicChat_systemColourNegative")
         << PublicChatLine(std::int32_t(0xFF000005), false, {"x"}) << H + "2$$$-16777211$$$0$$$x";
-    QTest::newRow("publicChat_separatorInTextSentAsIs") << PublicChatLine(0, false, {"a$$$b"}) << H + "2$$$0$$$0$$$a$$$b";
-    QTest::newRow("publicChat_singleEmptyLine_twoBlanks") << PublicChatLine(0, false, {""}) << H + "2$$$0$$$0$$$  ";
+    QTest::newRow("publicChat_separatorInTextSentAsIs")
+        << PublicChatLine(0, false, {"a$$$b"}) << H + "2$$$0$$$0$$$a$$$b";
+    QTest::newRow("publicChat_singleEmptyLine_twoBlanks")
+        << PublicChatLine(0, false, {""}) << H + "2$$$0$$$0$$$  ";
 
-    QTest::newRow("privateChat_annLee_audio") << PrivateChatLine("Ann Lee", 128, true, {"Hello"})
-                                              << H + "13$$$Ann Lee$$$128$$$-1$$$Hello";
+    QTest::newRow("privateChat_annLee_audio")
+        << PrivateChatLine("Ann Lee", 128, true, {"Hello"}) << H + "13$$$Ann Lee$$$128$$$-1$$$Hello";
 
-    QTest::newRow("identification_namesAsTyped") << IdentificationLine(" Ann ", "Lee  ", "Algebra")
-                                                 << H + "2$$$ Ann $$$Lee  $$$Algebra";
+    QTest::newRow("identification_namesAsTyped")
+        << IdentificationLine(" Ann ", "Lee  ", "Algebra") << H + "2$$$ Ann $$$Lee  $$$Algebra";
     QTest::newRow("identification_allEmpty") << IdentificationLine("", "", "") << H + "2$$$$$$$$$";
 
     QTest::newRow("drawing_none_codeAlone") << DrawingLine({}) << H + "3";
-    QTest::newRow("drawing_actionsOneAfterAnother") << DrawingLine({"0$$$1$$$2", "-1$$$3"})
-                                                    << H + "3$$$0$$$1$$$2$$$-1$$$3";
+    QTest::newRow("drawing_actionsOneAfterAnother")
+        << DrawingLine({"0$$$1$$$2", "-1$$$3"}) << H + "3$$$0$$$1$$$2$$$-1$$$3";
 
-    QTest::newRow("pushPermission_grant") << PushPermissionLine("Ann", "Lee", true) << H + "5$$$Ann$$$Lee$$$-1";
+    QTest::newRow("pushPermission_grant")
+        << PushPermissionLine("Ann", "Lee", true) << H + "5$$$Ann$$$Lee$$$-1";
     QTest::newRow("pushPermission_revoke") << PushPermissionLine("Bo", "", false) << H + "5$$$Bo$$$$$$0";
 
     QTest::newRow("expression_winking") << ExpressionLine(3) << H + "7$$$3";
