@@ -80,6 +80,10 @@ void TSignInWindow::ConnectNameServer()
 
 void TSignInWindow::Timer1Timer()
 {
+    // A timer does not fire again while its own handler runs; restarting it lets the next ticks
+    // run inside a box or dialog this tick opens, so later lines are not held back.
+    if (Timer1->isActive())
+        Timer1->start();
     if (!TCPClient_NameServer.Connected())
         return;
     QByteArray line;

@@ -151,6 +151,29 @@ private Q_SLOTS:
         QCOMPARE(offered, (QStringList{QStringLiteral("Algebra"), QStringLiteral("Biology"), QStringLiteral("Chemistry")}));
     }
 
+    void lineArrivingWhileCourseDialogOpen_handledInsideIt()
+    {
+        start();
+        bool answeredWhileOpen = false;
+        m_boxes->Then([this, &answeredWhileOpen](QWidget* dialog) {
+            m_nameServer->SendLine(Packet({"0"}));
+            auto* poller = new QTimer(dialog);
+            poller->setInterval(10);
+            connect(poller, &QTimer::timeout, dialog, [this, dialog, poller, &answeredWhileOpen] {
+                if (m_nameServer->ReceivedLines().isEmpty())
+                    return;
+                poller->stop();
+                answeredWhileOpen = dialog->isVisible();
+                ModalWatcher::PickCourse(0)(dialog);
+            });
+            poller->start();
+        });
+        m_nameServer->SendLine(Packet({"1", "Algebra"}));
+        QVERIFY(m_nameServer->WaitForLines(2));
+        QVERIFY(answeredWhileOpen);
+        QCOMPARE(m_nameServer->ReceivedLines(), (QList<QByteArray>{Packet({"2", "Ann", "Lee", "secret"}), Packet({"Algebra"})}));
+    }
+
     void badPort_reportsConversionError_noAck_nextTickGoesOn()
     {
         ScriptedPeer commServer;
