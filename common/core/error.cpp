@@ -4,10 +4,6 @@
 
 namespace Quillon {
 
-Error::Error(QString message)
-    : m_message(std::move(message))
-    , m_utf8(m_message.toUtf8())
-{
-}
+Error::Error(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
 
 } // namespace Quillon

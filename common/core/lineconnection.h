@@ -49,7 +49,7 @@ private:
     QString m_host;
     int m_port = 0;
     std::unique_ptr<QTcpSocket> m_socket;
-    QByteArray m_buffer;      // received bytes not yet returned as lines
+    QByteArray m_buffer;       // received bytes not yet returned as lines
     bool m_discarding = false; // inside an over-long line, dropping up to its LF
 };
 

@@ -31,6 +31,9 @@ private:
     bool m_running = false;
 };
 
-inline TApplication& Application() { return TApplication::Instance(); }
+inline TApplication& Application()
+{
+    return TApplication::Instance();
+}
 
 } // namespace Quillon

@@ -13,8 +13,7 @@ void ReportUnknownError(QWidget* parent) noexcept;
 
 // Runs a handler entered from the event loop; any exception it raises ends in the general error
 // report instead of crossing the event loop. What the handler did before the error stays done.
-template <typename Handler>
-void Guarded(QWidget* parent, Handler&& handler) noexcept
+template <typename Handler> void Guarded(QWidget* parent, Handler&& handler) noexcept
 {
     try {
         std::forward<Handler>(handler)();

@@ -1,8 +1,8 @@
 #include "signinwindow.h"
 
 #include "ansi.h"
-#include "apppath.h"
 #include "application.h"
+#include "apppath.h"
 #include "centerform.h"
 #include "error.h"
 #include "errorreport.h"
@@ -66,14 +66,16 @@ void TSignInWindow::ConnectNameServer()
 {
     {
         const TIniFile ini(AppPath + ConfigFileName);
-        TCPClient_NameServer.SetHost(Ansi::ToDisplay(ini.ReadString("NameServer", "Host", DefaultNameServerHost)));
+        TCPClient_NameServer.SetHost(
+            Ansi::ToDisplay(ini.ReadString("NameServer", "Host", DefaultNameServerHost)));
         TCPClient_NameServer.SetPort(ini.ReadInteger("NameServer", "Port", DefaultNameServerPort));
     }
     try {
         TCPClient_NameServer.Connect();
     } catch (const ConnectionError&) {
-        ShowNotice(this, QStringLiteral(
-                             "Error:No Name Server found. Please use Configuration Tool to specify a Name Server!"));
+        ShowNotice(
+            this, QStringLiteral(
+                      "Error:No Name Server found. Please use Configuration Tool to specify a Name Server!"));
         Application().Terminate();
     }
 }

@@ -1,8 +1,8 @@
 #include "mainform.h"
 
-#include "apppath.h"
 #include "ansi.h"
 #include "application.h"
+#include "apppath.h"
 #include "error.h"
 #include "errorreport.h"
 #include "messages.h"
@@ -128,6 +128,5 @@ void TForm_Main::ConnectCommServer()
     }
     Timer2->start();
 }
-
 
 } // namespace Brivane

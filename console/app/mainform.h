@@ -92,8 +92,8 @@ protected:
     void SetOwnStatus(int status);
     void MarkOnline(const QByteArray& first, const QByteArray& last);
     void HandleStudentStatus(const QByteArray& first, const QByteArray& last, QByteArray& rest); // code 4
-    void HandleTeacherStatus(QByteArray& rest);                                                   // code 7
-    void HandleClassStatus(QByteArray& rest);                                                     // code 9
+    void HandleTeacherStatus(QByteArray& rest);                                                  // code 7
+    void HandleClassStatus(QByteArray& rest);                                                    // code 9
 
     QFrame* Panel_Class = nullptr;
     QLabel* imgClassroom = nullptr;
@@ -120,8 +120,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void CreateVoice();
     void SpeakText(const QString& text);
-    void AppendChat(const QByteArray& header, std::int32_t colour, bool audio, const QList<QByteArray>& pieces,
-                    QByteArrayView speechSeparator);
+    void AppendChat(const QByteArray& header, std::int32_t colour, bool audio,
+                    const QList<QByteArray>& pieces, QByteArrayView speechSeparator);
     void AppendTranscriptLine(const QString& text, const QTextCharFormat& format);
 
     QPlainTextEdit* Memo_SendMsg = nullptr;

@@ -6,21 +6,15 @@
 
 namespace Brivane {
 
-void TForm_Main::BlankBoard()
-{
-}
+void TForm_Main::BlankBoard() {}
 
-void TForm_Main::NavigateToAddress()
-{
-}
+void TForm_Main::NavigateToAddress() {}
 
 void TForm_Main::OpenPushedContent(const QByteArray& first, const QByteArray& last, QByteArray&)
 {
     MarkOnline(first, last);
 }
 
-void TForm_Main::RemoveFromPushList(const QByteArray&)
-{
-}
+void TForm_Main::RemoveFromPushList(const QByteArray&) {}
 
 } // namespace Brivane

@@ -1,6 +1,6 @@
 // Both programs, on their real windows, against the development class server in quiet mode.
-#include "apppath.h"
 #include "application.h"
+#include "apppath.h"
 #include "modalwatcher.h"
 #include "serverthread.h"
 #include "testconfig.h"
@@ -47,7 +47,8 @@ private Q_SLOTS:
     {
         Application().Reset(QStringLiteral("Brivane"));
         ModalWatcher boxes;
-        boxes.Then(ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("quillon")));
+        boxes.Then(
+            ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("quillon")));
         boxes.Then(ModalWatcher::PickCourse(0));
         boxes.Then(ModalWatcher::ClickBox(QMessageBox::Ok)); // the server's welcome
         Brivane::TProgram program;
@@ -76,7 +77,8 @@ private Q_SLOTS:
     {
         Application().Reset(QStringLiteral("Cortelle"));
         ModalWatcher boxes;
-        boxes.Then(ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("quillon")));
+        boxes.Then(
+            ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("quillon")));
         boxes.Then(ModalWatcher::PickCourse(0));
         Cortelle::TProgram program;
         Quillon::AppPath = m_dir.path() + QLatin1Char('/');

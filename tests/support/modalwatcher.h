@@ -39,11 +39,11 @@ public:
     int Pending() const { return static_cast<int>(m_answers.size()); }
 
     // Ready-made answers.
-    static Answer ClickBox(int standardButton);        // a QMessageBox button (QMessageBox::Yes ...)
+    static Answer ClickBox(int standardButton); // a QMessageBox button (QMessageBox::Yes ...)
     // Leaves the box open until the condition holds (checked every few ms), then clicks. The test's
     // own code cannot act on an open box: its wait runs below the box's event loop.
     static Answer ClickBoxWhen(std::function<bool()> condition, int standardButton);
-    static Answer CloseWindow();                       // the close box
+    static Answer CloseWindow(); // the close box
     static Answer Login(const QString& first, const QString& last, const QString& password);
     static Answer CancelDialog();
     static Answer PickCourse(int index, bool viaCloseBox = false);

@@ -10,7 +10,8 @@ ScriptedPeer::ScriptedPeer()
             ++m_connections;
             socket->setParent(this);
             m_client = socket;
-            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { m_received += socket->readAll(); });
+            connect(socket, &QTcpSocket::readyRead, this,
+                    [this, socket] { m_received += socket->readAll(); });
         }
     });
 }

@@ -34,10 +34,12 @@ void TestAnsi::toDisplay_data()
     QTest::newRow("ascii") << QByteArray("Ann Lee") << u"Ann Lee"_s;
     QTest::newRow("header_letters") << QByteArray("\xC2\xC3\xC4\xC0") << u"\u00C2\u00C3\u00C4\u00C0"_s;
     QTest::newRow("euro") << QByteArray("\x80") << u"\u20AC"_s;
-    QTest::newRow("quotes") << QByteArray("\x93" "a\x94") << u"\u201Ca\u201D"_s;
+    QTest::newRow("quotes") << QByteArray("\x93"
+                                          "a\x94")
+                            << u"\u201Ca\u201D"_s;
     QTest::newRow("yDiaeresis") << QByteArray("\x9F") << u"\u0178"_s;
-    QTest::newRow("undefined_keepValue") << QByteArray("\x81\x8D\x8F\x90\x9D")
-                                         << u"\u0081\u008D\u008F\u0090\u009D"_s;
+    QTest::newRow("undefined_keepValue")
+        << QByteArray("\x81\x8D\x8F\x90\x9D") << u"\u0081\u008D\u008F\u0090\u009D"_s;
     QTest::newRow("latin1") << QByteArray("\xE9\xFF\xA0") << u"\u00E9\u00FF\u00A0"_s;
     QTest::newRow("nul") << QByteArray("a\0b", 3) << QString(u"a\0b"_s);
 }

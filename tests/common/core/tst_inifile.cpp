@@ -56,16 +56,21 @@ void TestIniFile::readString_data()
     QTest::addColumn<QByteArray>("section");
     QTest::addColumn<QByteArray>("key");
     QTest::addColumn<QByteArray>("value");
-    QTest::newRow("caseInsensitive_blanksTrimmed") << QByteArray("NameServer") << QByteArray("Host") << QByteArray("ns.example.org");
-    QTest::newRow("upperCaseLookup") << QByteArray("NAMESERVER") << QByteArray("HOST") << QByteArray("ns.example.org");
+    QTest::newRow("caseInsensitive_blanksTrimmed")
+        << QByteArray("NameServer") << QByteArray("Host") << QByteArray("ns.example.org");
+    QTest::newRow("upperCaseLookup") << QByteArray("NAMESERVER") << QByteArray("HOST")
+                                     << QByteArray("ns.example.org");
     QTest::newRow("emptyValue_notDefault") << QByteArray("SMTP") << QByteArray("Empty") << QByteArray();
     QTest::newRow("indentedKey") << QByteArray("smtp") << QByteArray("indented") << QByteArray("yes");
     QTest::newRow("innerBlanksKept") << QByteArray("Teacher") << QByteArray("Name") << QByteArray("Ann Lee");
     QTest::newRow("bytesUnconverted") << QByteArray("SMTP") << QByteArray("Latin") << QByteArray("\xC9lise");
-    QTest::newRow("commentedKey_default") << QByteArray("SMTP") << QByteArray("Commented") << QByteArray("dflt");
+    QTest::newRow("commentedKey_default")
+        << QByteArray("SMTP") << QByteArray("Commented") << QByteArray("dflt");
     QTest::newRow("missingKey_default") << QByteArray("SMTP") << QByteArray("Nothing") << QByteArray("dflt");
-    QTest::newRow("missingSection_default") << QByteArray("Nowhere") << QByteArray("Host") << QByteArray("dflt");
-    QTest::newRow("keyOfOtherSection_default") << QByteArray("Teacher") << QByteArray("Host") << QByteArray("dflt");
+    QTest::newRow("missingSection_default")
+        << QByteArray("Nowhere") << QByteArray("Host") << QByteArray("dflt");
+    QTest::newRow("keyOfOtherSection_default")
+        << QByteArray("Teacher") << QByteArray("Host") << QByteArray("dflt");
 }
 
 void TestIniFile::readString()

@@ -130,7 +130,8 @@ void TestLineConnection::readLn_lineEnds_data()
     QTest::newRow("oneCrDropped") << QByteArray("a\r\r\n") << QList<QByteArray>{"a\r"};
     QTest::newRow("crInside_kept") << QByteArray("a\rb\r\n") << QList<QByteArray>{"a\rb"};
     QTest::newRow("severalInOnePacket") << QByteArray("1\r\n2\r\n3\r\n") << QList<QByteArray>{"1", "2", "3"};
-    QTest::newRow("highBytesAndNul") << QByteArray("\xC0\x81\0z\r\n", 6) << QList<QByteArray>{QByteArray("\xC0\x81\0z", 4)};
+    QTest::newRow("highBytesAndNul") << QByteArray("\xC0\x81\0z\r\n", 6)
+                                     << QList<QByteArray>{QByteArray("\xC0\x81\0z", 4)};
 }
 
 void TestLineConnection::readLn_lineEnds()
@@ -259,8 +260,8 @@ void TestLineConnection::readLn_overlongLine_droppedAndNextLineRead()
 {
     const qsizetype max = TLineConnection::MaxLineLength;
     LoopbackPeer peer([&](QTcpSocket& s) {
-        Send(s, QByteArray(max, 'a') + "\r\n");          // longest line kept
-        Send(s, QByteArray(max + 1, 'b') + "\n");        // one byte too long
+        Send(s, QByteArray(max, 'a') + "\r\n");   // longest line kept
+        Send(s, QByteArray(max + 1, 'b') + "\n"); // one byte too long
         Send(s, QByteArray(17 * 1024 * 1024, 'c') + "\r\n");
         Send(s, "next\r\n");
         Receive(s, 4);

@@ -72,7 +72,8 @@ void TestNameServerProtocol::gradeUploadLine_data()
 {
     QTest::addColumn<QByteArray>("grades");
     QTest::addColumn<QByteArray>("line");
-    QTest::newRow("twoStudents") << QByteArray("s1$$$A;B$$$s2$$$C;") << QByteArray(H + "$$$Math$$$s1$$$A;B$$$s2$$$C;");
+    QTest::newRow("twoStudents") << QByteArray("s1$$$A;B$$$s2$$$C;")
+                                 << QByteArray(H + "$$$Math$$$s1$$$A;B$$$s2$$$C;");
     QTest::newRow("emptyRoster_finalSeparator") << QByteArray() << QByteArray(H + "$$$Math$$$");
 }
 
@@ -89,11 +90,15 @@ void TestNameServerProtocol::readCode_data()
     QTest::addColumn<std::optional<int>>("code");
     QTest::addColumn<QByteArray>("rest");
     QTest::newRow("credentialsRequest") << QByteArray(H + "$$$0") << std::optional<int>(0) << QByteArray();
-    QTest::newRow("roster") << QByteArray(H + "$$$3$$$Ann$$$Lee") << std::optional<int>(3) << QByteArray("Ann$$$Lee");
-    QTest::newRow("leadingZero_isCode3") << QByteArray(H + "$$$03$$$x") << std::optional<int>(3) << QByteArray("x");
-    QTest::newRow("trailingBlank_dropped") << QByteArray(H + "$$$3 $$$x") << std::optional<int>() << QByteArray("x");
+    QTest::newRow("roster") << QByteArray(H + "$$$3$$$Ann$$$Lee") << std::optional<int>(3)
+                            << QByteArray("Ann$$$Lee");
+    QTest::newRow("leadingZero_isCode3")
+        << QByteArray(H + "$$$03$$$x") << std::optional<int>(3) << QByteArray("x");
+    QTest::newRow("trailingBlank_dropped")
+        << QByteArray(H + "$$$3 $$$x") << std::optional<int>() << QByteArray("x");
     QTest::newRow("headerAlone_dropped") << H << std::optional<int>() << QByteArray();
-    QTest::newRow("blankBeforeHeader_dropped") << QByteArray(" " + H + "$$$3") << std::optional<int>() << QByteArray("3");
+    QTest::newRow("blankBeforeHeader_dropped")
+        << QByteArray(" " + H + "$$$3") << std::optional<int>() << QByteArray("3");
     QTest::newRow("noHeader_dropped") << QByteArray("3$$$x") << std::optional<int>() << QByteArray("x");
     QTest::newRow("hexCode") << QByteArray(H + "$$$$9") << std::optional<int>(9) << QByteArray();
 }
@@ -152,7 +157,8 @@ void TestNameServerProtocol::readConsoleRoster_data()
 {
     QTest::addColumn<QByteArray>("rest");
     QTest::addColumn<QList<QByteArray>>("names"); // first, last pairs
-    QTest::newRow("oddField_emptyLast") << QByteArray("Ann$$$Lee$$$Bo") << QList<QByteArray>{"Ann", "Lee", "Bo", ""};
+    QTest::newRow("oddField_emptyLast")
+        << QByteArray("Ann$$$Lee$$$Bo") << QList<QByteArray>{"Ann", "Lee", "Bo", ""};
     QTest::newRow("empty") << QByteArray() << QList<QByteArray>{};
     QTest::newRow("emptyNames") << QByteArray("$$$$$$x") << QList<QByteArray>{"", "", "x", ""};
 }
@@ -195,12 +201,15 @@ void TestNameServerProtocol::readTitles_data()
     QTest::addColumn<QByteArray>("rest");
     QTest::addColumn<QList<QByteArray>>("columns");
     QTest::addColumn<QList<QByteArray>>("groups");
-    QTest::newRow("both") << QByteArray("Quiz 1;Midterm$$$Tests:3:4") << QList<QByteArray>{"Quiz 1", "Midterm"}
-                          << QList<QByteArray>{"Tests:3:4"};
-    QTest::newRow("fieldTrimmed_itemsNot") << QByteArray(" A ; B ;$$$ G:3:3;H:4:4 ")
-                                           << QList<QByteArray>{"A ", " B "} << QList<QByteArray>{"G:3:3", "H:4:4"};
-    QTest::newRow("emptyItemInside") << QByteArray("A;;B$$$") << QList<QByteArray>{"A", "", "B"} << QList<QByteArray>{};
-    QTest::newRow("blankField_noTitles") << QByteArray("  $$$ ") << QList<QByteArray>{} << QList<QByteArray>{};
+    QTest::newRow("both") << QByteArray("Quiz 1;Midterm$$$Tests:3:4")
+                          << QList<QByteArray>{"Quiz 1", "Midterm"} << QList<QByteArray>{"Tests:3:4"};
+    QTest::newRow("fieldTrimmed_itemsNot")
+        << QByteArray(" A ; B ;$$$ G:3:3;H:4:4 ") << QList<QByteArray>{"A ", " B "}
+        << QList<QByteArray>{"G:3:3", "H:4:4"};
+    QTest::newRow("emptyItemInside") << QByteArray("A;;B$$$") << QList<QByteArray>{"A", "", "B"}
+                                     << QList<QByteArray>{};
+    QTest::newRow("blankField_noTitles")
+        << QByteArray("  $$$ ") << QList<QByteArray>{} << QList<QByteArray>{};
     QTest::newRow("noGroupField") << QByteArray("A") << QList<QByteArray>{"A"} << QList<QByteArray>{};
 }
 

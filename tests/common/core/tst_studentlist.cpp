@@ -74,7 +74,8 @@ void TestStudentList::find_data()
     QTest::newRow("name_nonAsciiExact") << false << QByteArray("\xC9LISE") << QByteArray("roy") << 1;
     QTest::newRow("fullName_twoBlanks_emptyLast") << true << QByteArray("Ann  Lee") << QByteArray() << -1;
     QTest::newRow("fullName_extraWordIgnored") << true << QByteArray("Ann Lee Jr") << QByteArray() << 0;
-    QTest::newRow("fullName_blankInFirstName_notFound") << true << QByteArray("Mary Ann Lee") << QByteArray() << -1;
+    QTest::newRow("fullName_blankInFirstName_notFound")
+        << true << QByteArray("Mary Ann Lee") << QByteArray() << -1;
     QTest::newRow("fullName_oneWord_emptyLast") << true << QByteArray("Bo") << QByteArray() << 3;
     QTest::newRow("fullName_trailingBlank") << true << QByteArray("Bo ") << QByteArray() << 3;
     QTest::newRow("name_blanksCount") << false << QByteArray("Ann ") << QByteArray("Lee") << -1;
@@ -207,7 +208,8 @@ void TestStudentList::gradeSummary()
     QList<QByteArray> lines{"Dear Ann,"};
     s.GradeSummary({"Quiz 1", "Midterm", "Final", "Extra"}, lines);
     // "Extra" has no cell in the row at all.
-    QCOMPARE(lines, (QList<QByteArray>{"Dear Ann,", "Quiz 1:A;", "Midterm:N/A;", "Final:N/A;", "Extra:N/A;"}));
+    QCOMPARE(lines,
+             (QList<QByteArray>{"Dear Ann,", "Quiz 1:A;", "Midterm:N/A;", "Final:N/A;", "Extra:N/A;"}));
 }
 
 void TestStudentList::clear_freesAndEmpties()

@@ -36,16 +36,26 @@ void TestWire::nextField_data()
     QTest::addColumn<QByteArray>("field");
     QTest::addColumn<QByteArray>("rest");
 
-    QTest::newRow("firstOfThree") << QByteArray("a$$$b$$$c") << FieldSeparator << QByteArray("a") << QByteArray("b$$$c");
-    QTest::newRow("noSeparator_takesAll") << QByteArray("abc") << FieldSeparator << QByteArray("abc") << QByteArray();
+    QTest::newRow("firstOfThree") << QByteArray("a$$$b$$$c") << FieldSeparator << QByteArray("a")
+                                  << QByteArray("b$$$c");
+    QTest::newRow("noSeparator_takesAll")
+        << QByteArray("abc") << FieldSeparator << QByteArray("abc") << QByteArray();
     QTest::newRow("empty") << QByteArray() << FieldSeparator << QByteArray() << QByteArray();
-    QTest::newRow("leadingSeparator_emptyField") << QByteArray("$$$x") << FieldSeparator << QByteArray() << QByteArray("x");
-    QTest::newRow("trailingSeparator_emptyRest") << QByteArray("a$$$") << FieldSeparator << QByteArray("a") << QByteArray();
-    QTest::newRow("fourDollars_firstMatchWins") << QByteArray("a$$$$b") << FieldSeparator << QByteArray("a") << QByteArray("$b");
-    QTest::newRow("dollarBeforeSeparator") << QByteArray("a$$$$$b") << FieldSeparator << QByteArray("a") << QByteArray("$$b");
-    QTest::newRow("blank_doubleBlank") << QByteArray("Ann  Lee") << QByteArray(" ") << QByteArray("Ann") << QByteArray(" Lee");
-    QTest::newRow("lineDelimiter") << QByteArray("a\xC0" "b") << D << QByteArray("a") << QByteArray("b");
-    QTest::newRow("highBytesKept") << QByteArray("\xE9\x81\x00z;q", 6) << ListSeparator << QByteArray("\xE9\x81\x00z", 4) << QByteArray("q");
+    QTest::newRow("leadingSeparator_emptyField")
+        << QByteArray("$$$x") << FieldSeparator << QByteArray() << QByteArray("x");
+    QTest::newRow("trailingSeparator_emptyRest")
+        << QByteArray("a$$$") << FieldSeparator << QByteArray("a") << QByteArray();
+    QTest::newRow("fourDollars_firstMatchWins")
+        << QByteArray("a$$$$b") << FieldSeparator << QByteArray("a") << QByteArray("$b");
+    QTest::newRow("dollarBeforeSeparator")
+        << QByteArray("a$$$$$b") << FieldSeparator << QByteArray("a") << QByteArray("$$b");
+    QTest::newRow("blank_doubleBlank")
+        << QByteArray("Ann  Lee") << QByteArray(" ") << QByteArray("Ann") << QByteArray(" Lee");
+    QTest::newRow("lineDelimiter") << QByteArray("a\xC0"
+                                                 "b")
+                                   << D << QByteArray("a") << QByteArray("b");
+    QTest::newRow("highBytesKept") << QByteArray("\xE9\x81\x00z;q", 6) << ListSeparator
+                                   << QByteArray("\xE9\x81\x00z", 4) << QByteArray("q");
 }
 
 void TestWire::nextField()
@@ -80,7 +90,8 @@ void TestWire::buildPacket_data()
     QTest::addColumn<QByteArray>("line");
     QTest::newRow("code0") << QByteArray("0") << QByteArray("\xC2\xC3\xC4$$$0");
     QTest::newRow("emptyPayload") << QByteArray() << QByteArray("\xC2\xC3\xC4$$$");
-    QTest::newRow("fields") << JoinFields({"2", "Ann", "", "pw"}) << QByteArray("\xC2\xC3\xC4$$$2$$$Ann$$$$$$pw");
+    QTest::newRow("fields") << JoinFields({"2", "Ann", "", "pw"})
+                            << QByteArray("\xC2\xC3\xC4$$$2$$$Ann$$$$$$pw");
 }
 
 void TestWire::buildPacket()
@@ -121,15 +132,20 @@ void TestWire::joinLines_data()
     QTest::newRow("oneEmpty_twoBlanks") << QList<QByteArray>{""} << QByteArray("  ");
     QTest::newRow("plainWord_unchanged") << QList<QByteArray>{"Hello"} << QByteArray("Hello");
     QTest::newRow("twoWords") << QList<QByteArray>{"Hello", "world"} << QByteArray("Hello" + D + "world");
-    QTest::newRow("blank_quotedAndDoubled") << QList<QByteArray>{"Hello world"} << QByteArray(" Hello  world ");
+    QTest::newRow("blank_quotedAndDoubled")
+        << QList<QByteArray>{"Hello world"} << QByteArray(" Hello  world ");
     QTest::newRow("trailingEmptyLine") << QList<QByteArray>{"a", ""} << QByteArray("a" + D);
     QTest::newRow("twoEmptyLines") << QList<QByteArray>{"", ""} << D;
     QTest::newRow("tab_quotedNotDoubled") << QList<QByteArray>{"x\ty"} << QByteArray(" x\ty ");
-    QTest::newRow("delimiterInside_quotedAndKept") << QList<QByteArray>{"a\xC0" "b"} << QByteArray(" a\xC0" "b ");
+    QTest::newRow("delimiterInside_quotedAndKept") << QList<QByteArray>{"a\xC0"
+                                                                        "b"}
+                                                   << QByteArray(" a\xC0"
+                                                                 "b ");
     QTest::newRow("controlCode1") << QList<QByteArray>{"a\x01"} << QByteArray(" a\x01 ");
     QTest::newRow("highLetter_notQuoted") << QList<QByteArray>{"\xE9t\xE9"} << QByteArray("\xE9t\xE9");
     QTest::newRow("code127_notQuoted") << QList<QByteArray>{"a\x7F"} << QByteArray("a\x7F");
-    QTest::newRow("nulThenBlank_quoted") << QList<QByteArray>{QByteArray("a\0 b", 4)} << QByteArray(" a\0  b ", 7);
+    QTest::newRow("nulThenBlank_quoted")
+        << QList<QByteArray>{QByteArray("a\0 b", 4)} << QByteArray(" a\0  b ", 7);
     QTest::newRow("leadingBlank") << QList<QByteArray>{" x", "y"} << QByteArray("   x " + D + "y");
 }
 
@@ -145,12 +161,15 @@ void TestWire::readLines_data()
     QTest::addColumn<QByteArray>("rest");
     QTest::addColumn<QList<QByteArray>>("pieces");
     QTest::newRow("emptyLineBetween") << JoinLines({"a", "", "b"}) << QList<QByteArray>{"a", "", "b"};
-    QTest::newRow("quoting_kept") << JoinLines({"Hello world", "x"}) << QList<QByteArray>{" Hello  world ", "x"};
+    QTest::newRow("quoting_kept") << JoinLines({"Hello world", "x"})
+                                  << QList<QByteArray>{" Hello  world ", "x"};
     QTest::newRow("singleEmptyLine_noPiece") << JoinLines({""}) << QList<QByteArray>{};
     QTest::newRow("trailingEmptyLine_noPiece") << JoinLines({"a", ""}) << QList<QByteArray>{"a"};
     // Only the last delimiter goes: of two empty lines at the end, one still arrives.
     QTest::newRow("twoTrailingEmptyLines_onePiece") << JoinLines({"a", "", ""}) << QList<QByteArray>{"a", ""};
-    QTest::newRow("delimiterInLine_twoPieces") << JoinLines({"a\xC0" "b"}) << QList<QByteArray>{" a", "b "};
+    QTest::newRow("delimiterInLine_twoPieces") << JoinLines({"a\xC0"
+                                                             "b"})
+                                               << QList<QByteArray>{" a", "b "};
     QTest::newRow("empty") << QByteArray() << QList<QByteArray>{};
     QTest::newRow("trailingCr") << QByteArray("a" + D + "b\r") << QList<QByteArray>{"a", "b\r"};
 }

@@ -1,6 +1,6 @@
 // Sign-in of the console on its real windows against a scripted name server.
-#include "apppath.h"
 #include "application.h"
+#include "apppath.h"
 #include "modalwatcher.h"
 #include "program.h"
 #include "scriptedpeer.h"
@@ -148,7 +148,8 @@ private Q_SLOTS:
             ModalWatcher::PickCourse(0)(dialog);
         });
         QCOMPARE(exchange(Packet({"1", "Chemistry"})), Packet({"Algebra"}));
-        QCOMPARE(offered, (QStringList{QStringLiteral("Algebra"), QStringLiteral("Biology"), QStringLiteral("Chemistry")}));
+        QCOMPARE(offered, (QStringList{QStringLiteral("Algebra"), QStringLiteral("Biology"),
+                                       QStringLiteral("Chemistry")}));
     }
 
     void lineArrivingWhileCourseDialogOpen_handledInsideIt()
@@ -171,7 +172,8 @@ private Q_SLOTS:
         m_nameServer->SendLine(Packet({"1", "Algebra"}));
         QVERIFY(m_nameServer->WaitForLines(2));
         QVERIFY(answeredWhileOpen);
-        QCOMPARE(m_nameServer->ReceivedLines(), (QList<QByteArray>{Packet({"2", "Ann", "Lee", "secret"}), Packet({"Algebra"})}));
+        QCOMPARE(m_nameServer->ReceivedLines(),
+                 (QList<QByteArray>{Packet({"2", "Ann", "Lee", "secret"}), Packet({"Algebra"})}));
     }
 
     void badPort_reportsConversionError_noAck_nextTickGoesOn()
@@ -231,7 +233,8 @@ private Q_SLOTS:
         m_program->Form_Main->show();
         QTRY_VERIFY(Application().Terminated());
         QCOMPARE(m_boxes->SeenTexts().last(),
-                 QStringLiteral("Error:No Name Server found. Please use Configuration Tool to specify a Name Server!"));
+                 QStringLiteral(
+                     "Error:No Name Server found. Please use Configuration Tool to specify a Name Server!"));
     }
 
     void configuration_defaults_data()
@@ -242,8 +245,8 @@ private Q_SLOTS:
         QTest::newRow("no file") << QByteArray() << QStringLiteral("localhost") << 22;
         QTest::newRow("Port=abc") << QByteArray("[nameserver]\nHOST = 127.0.0.2 \nport=abc\n")
                                   << QStringLiteral("127.0.0.2") << 22;
-        QTest::newRow("hex port") << QByteArray("[NameServer]\n; comment\nPort=0x10\n") << QStringLiteral("localhost")
-                                  << 16;
+        QTest::newRow("hex port") << QByteArray("[NameServer]\n; comment\nPort=0x10\n")
+                                  << QStringLiteral("localhost") << 16;
     }
     void configuration_defaults()
     {
@@ -284,7 +287,8 @@ private Q_SLOTS:
         m_boxes->Then(ModalWatcher::ClickBox(QMessageBox::Ok));
         m_nameServer->SendLine(Packet({"3", "Jane", "Doe"}));
         QTRY_VERIFY(Application().Terminated());
-        QCOMPARE(m_boxes->SeenTexts().last(), QStringLiteral("No Communication Server found. Please contact Administrator."));
+        QCOMPARE(m_boxes->SeenTexts().last(),
+                 QStringLiteral("No Communication Server found. Please contact Administrator."));
     }
 
     void officeOnlyCodes_ignored()

@@ -1,6 +1,6 @@
 // Sign-in of the course office on its real windows against a scripted name server.
-#include "apppath.h"
 #include "application.h"
+#include "apppath.h"
 #include "modalwatcher.h"
 #include "program.h"
 #include "scriptedpeer.h"
@@ -33,7 +33,8 @@ class TestSignInOffice : public QObject
         QVERIFY(WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer->Port())));
         m_program = std::make_unique<TProgram>();
         Quillon::AppPath = m_dir.path() + QLatin1Char('/');
-        m_boxes->Then(ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral(" Lee"), QStringLiteral("pw")));
+        m_boxes->Then(
+            ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral(" Lee"), QStringLiteral("pw")));
         m_program->Form_Main->show();
         QVERIFY(m_nameServer->WaitForClient());
     }
