@@ -3,6 +3,7 @@
 // the saved transcript read back by unrtf.
 #include "application.h"
 #include "apppath.h"
+#include "consolesignin.h"
 #include "modalwatcher.h"
 #include "program.h"
 #include "recordingvoice.h"
@@ -133,16 +134,10 @@ class TestChat : public QObject
         Quillon::AppPath = m_dir.path() + QLatin1Char('/');
         m_boxes->Then(ModalWatcher::Login(u"Ann"_s, u"Lee"_s, u"pw"_s));
         window()->show();
-        QVERIFY(m_nameServer->WaitForClient());
-        m_nameServer->SendLine(Packet({"0"}));
-        QVERIFY(m_nameServer->WaitForLines(1));
-        m_boxes->Then(ModalWatcher::PickCourse(0));
-        m_nameServer->SendLine(Packet({"1", "Algebra"}));
-        QVERIFY(m_nameServer->WaitForLines(2));
-        m_nameServer->SendLine(Packet({"2", "127.0.0.1", QByteArray::number(m_commServer->Port())}));
-        QVERIFY(m_nameServer->WaitForLines(3));
-        m_nameServer->SendLine(Packet({"3", "Jane", "Doe", "Ann", "Lee", "Bo", "Li"}));
-        QVERIFY(m_commServer->WaitForClient());
+        ScriptConsoleSignIn(*m_nameServer, *m_commServer, *m_boxes, {"Algebra"}, 0,
+                            {"Jane", "Doe", "Ann", "Lee", "Bo", "Li"});
+        if (QTest::currentTestFailed())
+            return;
         QTRY_VERIFY(timer2()->isActive());
         m_boxesAtJoin = m_boxes->SeenBoxes().size();
     }

@@ -3,6 +3,7 @@
 #include "application.h"
 #include "apppath.h"
 #include "classroompainter.h"
+#include "consolesignin.h"
 #include "modalwatcher.h"
 #include "program.h"
 #include "scriptedpeer.h"
@@ -54,16 +55,9 @@ class TestClassroom : public QObject
         Quillon::AppPath = m_dir.path() + QLatin1Char('/');
         m_boxes->Then(ModalWatcher::Login(u"Ann"_s, u"Lee"_s, u"pw"_s));
         form().show();
-        QVERIFY(m_nameServer->WaitForClient());
-        m_nameServer->SendLine(Packet({"0"}));
-        QVERIFY(m_nameServer->WaitForLines(1));
-        m_boxes->Then(ModalWatcher::PickCourse(0));
-        m_nameServer->SendLine(Packet({"1", "Algebra"}));
-        QVERIFY(m_nameServer->WaitForLines(2));
-        m_nameServer->SendLine(Packet({"2", "127.0.0.1", QByteArray::number(m_commServer->Port())}));
-        QVERIFY(m_nameServer->WaitForLines(3));
-        m_nameServer->SendLine(Packet(QList<QByteArray>{"3"} + roster));
-        QVERIFY(m_commServer->WaitForClient());
+        ScriptConsoleSignIn(*m_nameServer, *m_commServer, *m_boxes, {"Algebra"}, 0, roster);
+        if (QTest::currentTestFailed())
+            return;
         QTRY_VERIFY(control<QTimer>(u"Timer2"_s)->isActive());
     }
 

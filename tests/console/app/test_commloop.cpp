@@ -2,6 +2,7 @@
 // then fed by a scripted communication server on loopback.
 #include "application.h"
 #include "apppath.h"
+#include "consolesignin.h"
 #include "modalwatcher.h"
 #include "program.h"
 #include "scriptedpeer.h"
@@ -65,16 +66,10 @@ class TestCommLoop : public QObject
         m_boxes->Then(
             ModalWatcher::Login(QStringLiteral(" Ann "), QStringLiteral("Lee"), QStringLiteral("pw")));
         m_program->Form_Main->show();
-        QVERIFY(m_nameServer->WaitForClient());
-        m_nameServer->SendLine(Packet({"0"}));
-        QVERIFY(m_nameServer->WaitForLines(1));
-        m_boxes->Then(ModalWatcher::PickCourse(1));
-        m_nameServer->SendLine(Packet({"1", "Algebra", "Biology"}));
-        QVERIFY(m_nameServer->WaitForLines(2));
-        m_nameServer->SendLine(Packet({"2", "127.0.0.1", QByteArray::number(m_commServer->Port())}));
-        QVERIFY(m_nameServer->WaitForLines(3));
-        m_nameServer->SendLine(Packet({"3", "Jane", "Doe"}));
-        QVERIFY(m_commServer->WaitForClient());
+        ScriptConsoleSignIn(*m_nameServer, *m_commServer, *m_boxes, {"Algebra", "Biology"}, 1,
+                            {"Jane", "Doe"});
+        if (QTest::currentTestFailed())
+            return;
         QTRY_VERIFY(timer2()->isActive());
         QCOMPARE(m_program->Form_Main->Course(), QByteArray("Biology"));
         m_boxesAtJoin = m_boxes->SeenBoxes().size();
