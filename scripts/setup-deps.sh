@@ -1,36 +1,57 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and `make run` need.
-# Idempotent and non-interactive: only missing packages are installed.
+# Idempotent and non-interactive: only missing packages are installed, and with everything
+# present it changes nothing and needs no root.
 #   scripts/setup-deps.sh          build and test dependencies
 #   scripts/setup-deps.sh --run    also what the live programs use at run time
 set -euo pipefail
 
+# Real package names (as `dpkg-query -W NAME` knows them once installed), not virtual ones
+# that some other package only provides.
 packages=(
-  build-essential cmake ninja-build pkg-config clang-format
+  build-essential cmake ninja-build pkg-config clang-format git
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-webengine-dev qt6-speech-dev qt6-speech-flite-plugin pulseaudio
-  libqt6svg6-dev qt6-image-formats-plugins
+  qt6-svg-dev qt6-image-formats-plugins
   libinih-dev libcurl4-openssl-dev libxlsxwriter-dev
   libgtest-dev libbenchmark-dev
-  unrtf python3-openpyxl
+  unrtf python3 python3-openpyxl
   fonts-dejavu-core
 )
+what="build and test"
 if [[ "${1:-}" == "--run" ]]; then
   packages+=(libreoffice-calc xdg-utils)
+  what="build, test and run"
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+missing_packages() {
+  local p
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null | grep -q '^ii' || echo "$p"
+  done
+}
+
+mapfile -t missing < <(missing_packages)
+if [[ ${#missing[@]} -eq 0 ]]; then
+  echo "All $what packages are installed."
+  exit 0
+fi
 
 if [[ $(id -u) -ne 0 ]]; then
   echo "Missing packages: ${missing[*]}" >&2
-  echo "Run as root (or install them with apt-get) and try again." >&2
+  echo "Install them as root and try again:" >&2
+  echo "  sudo apt-get install --no-install-recommends ${missing[*]}" >&2
   exit 1
 fi
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# A name that apt resolved to another package (a virtual one) would be missing again next time.
+mapfile -t missing < <(missing_packages)
+if [[ ${#missing[@]} -ne 0 ]]; then
+  echo "Still not installed after apt-get: ${missing[*]}" >&2
+  exit 1
+fi
+echo "All $what packages are installed."
