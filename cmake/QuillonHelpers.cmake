@@ -1,6 +1,8 @@
 # Compile settings every target of the project shares.
 function(quillon_target_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  # Includes are rooted at the tree: #include "common/core/wire.h".
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
   if(QUILLON_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

@@ -1,4 +1,4 @@
-#include "apppath.h"
+#include "common/core/apppath.h"
 
 #include <QCoreApplication>
 

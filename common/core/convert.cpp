@@ -1,7 +1,7 @@
-#include "convert.h"
+#include "common/core/convert.h"
 
-#include "ansi.h"
-#include "error.h"
+#include "common/core/ansi.h"
+#include "common/core/error.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "error.h"
+#include "common/core/error.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
-#include "inifile.h"
+#include "common/core/inifile.h"
 
-#include "convert.h"
+#include "common/core/convert.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "nameserverprotocol.h"
+#include "common/core/nameserverprotocol.h"
 
-#include "convert.h"
-#include "wire.h"
+#include "common/core/convert.h"
+#include "common/core/wire.h"
 
 namespace Quillon::NameServer {
 

@@ -1,6 +1,6 @@
-#include "studentlist.h"
+#include "common/core/studentlist.h"
 
-#include "wire.h"
+#include "common/core/wire.h"
 
 namespace Quillon {
 

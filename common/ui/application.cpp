@@ -1,13 +1,32 @@
-#include "application.h"
+#include "common/ui/application.h"
 
 #include <QCoreApplication>
 
 namespace Quillon {
 
-TApplication& TApplication::Instance()
+namespace {
+
+TApplication* current = nullptr;
+
+} // namespace
+
+TApplication::TApplication(QString title) : m_title(std::move(title)), m_previous(current)
 {
-    static TApplication instance;
-    return instance;
+    current = this;
+}
+
+TApplication::~TApplication()
+{
+    if (current == this)
+        current = m_previous;
+}
+
+TApplication& TApplication::Current()
+{
+    if (current)
+        return *current;
+    static TApplication process(QCoreApplication::applicationName());
+    return process;
 }
 
 void TApplication::Terminate()
@@ -27,12 +46,6 @@ int TApplication::Run()
     const int result = QCoreApplication::exec();
     m_running = false;
     return result;
-}
-
-void TApplication::Reset(const QString& title)
-{
-    m_title = title;
-    m_terminated = false;
 }
 
 } // namespace Quillon

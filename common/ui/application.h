@@ -4,36 +4,41 @@
 
 namespace Quillon {
 
-// The application object both programs share: its title and ending the application from inside.
+// The application object of one program: its title and ending the application from inside.
+// A program owns one; while it lives it is the one Application() returns.
 class TApplication
 {
 public:
-    static TApplication& Instance();
+    explicit TApplication(QString title);
+    ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    // The application of the program that lives now; outside any program a process-wide one.
+    static TApplication& Current();
 
     const QString& Title() const { return m_title; }
     void SetTitle(const QString& title) { m_title = title; }
 
     // Ends the application as soon as the running handler returns: every event loop, nested modal
     // ones included, is told to stop. No close question is asked; the windows' destroy handlers
-    // still run when main() unwinds.
+    // still run when the program unwinds.
     void Terminate();
     bool Terminated() const { return m_terminated; }
 
     // Runs the message loop until the main window closes or Terminate is called.
     int Run();
 
-    // For tests that build several programs in one process.
-    void Reset(const QString& title);
-
 private:
     QString m_title;
     bool m_terminated = false;
     bool m_running = false;
+    TApplication* m_previous = nullptr;
 };
 
 inline TApplication& Application()
 {
-    return TApplication::Instance();
+    return TApplication::Current();
 }
 
 } // namespace Quillon

@@ -1,4 +1,4 @@
-#include "centerform.h"
+#include "common/ui/centerform.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
-#include "errorreport.h"
+#include "common/ui/errorreport.h"
 
-#include "error.h"
-#include "messages.h"
+#include "common/core/error.h"
+#include "common/ui/messages.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "loginform.h"
+#include "common/ui/loginform.h"
 
-#include "ansi.h"
-#include "centerform.h"
-#include "nameserverprotocol.h"
+#include "common/core/ansi.h"
+#include "common/core/nameserverprotocol.h"
+#include "common/ui/centerform.h"
 #include "ui_loginform.h"
 
 namespace Quillon {

@@ -1,6 +1,6 @@
-#include "messages.h"
+#include "common/ui/messages.h"
 
-#include "application.h"
+#include "common/ui/application.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "selectform.h"
+#include "common/ui/selectform.h"
 
-#include "ansi.h"
-#include "centerform.h"
+#include "common/core/ansi.h"
+#include "common/core/wire.h"
+#include "common/ui/centerform.h"
 #include "ui_selectform.h"
-#include "wire.h"
 
 namespace Quillon {
 

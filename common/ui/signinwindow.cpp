@@ -1,31 +1,40 @@
-#include "signinwindow.h"
+#include "common/ui/signinwindow.h"
 
-#include "ansi.h"
-#include "application.h"
-#include "apppath.h"
-#include "centerform.h"
-#include "error.h"
-#include "errorreport.h"
-#include "inifile.h"
-#include "loginform.h"
-#include "messages.h"
-#include "nameserverprotocol.h"
-#include "selectform.h"
-#include "wire.h"
+#include "common/core/ansi.h"
+#include "common/core/apppath.h"
+#include "common/core/error.h"
+#include "common/core/inifile.h"
+#include "common/core/nameserverprotocol.h"
+#include "common/core/wire.h"
+#include "common/ui/application.h"
+#include "common/ui/centerform.h"
+#include "common/ui/errorreport.h"
+#include "common/ui/guardedconnect.h"
+#include "common/ui/loginform.h"
+#include "common/ui/messages.h"
+#include "common/ui/selectform.h"
 
 #include <QShowEvent>
 
 namespace Quillon {
 
-TSignInWindow::TSignInWindow(QWidget* parent) : QMainWindow(parent), Timer1(new QTimer(this))
+TSignInWindow::TSignInWindow(const TProgramOptions& options, QWidget* parent)
+    : QMainWindow(parent), Timer1(new QTimer(this)), m_configDir(options.ConfigDir), m_tickMs(options.TickMs)
 {
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, [this] { Guarded(this, [this] { Timer1Timer(); }); });
+    Timer1->setInterval(m_tickMs);
+    ConnectGuarded(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     Timer1->start();
 }
 
 TSignInWindow::~TSignInWindow() = default;
+
+QString TSignInWindow::ConfigPath() const
+{
+    if (m_configDir.isEmpty())
+        return ExecutableDirectory();
+    return m_configDir.endsWith(u'/') ? m_configDir : m_configDir + u'/';
+}
 
 void TSignInWindow::SetDialogs(TForm_Login* login, TForm_Select* select)
 {
@@ -40,7 +49,7 @@ void TSignInWindow::showEvent(QShowEvent* event)
         return;
     m_shownOnce = true;
     // Runs once the window is on screen, so the login dialog opens over a visible window.
-    QTimer::singleShot(0, this, [this] { Guarded(this, [this] { FormShow(); }); });
+    PostGuarded(this, [this] { FormShow(); });
 }
 
 void TSignInWindow::FormShow()

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "lineconnection.h"
-#include "studentlist.h"
+#include "common/core/lineconnection.h"
+#include "common/core/studentlist.h"
+#include "common/ui/programoptions.h"
 
 #include <QByteArray>
 #include <QList>
@@ -36,7 +37,8 @@ public:
     const TLineConnection& NameServerConnection() const { return TCPClient_NameServer; }
 
 protected:
-    explicit TSignInWindow(QWidget* parent = nullptr);
+    // Timer1 ticks at the options' interval; config_teacher.ini is read from their directory.
+    explicit TSignInWindow(const TProgramOptions& options, QWidget* parent = nullptr);
     ~TSignInWindow() override;
 
     void showEvent(QShowEvent* event) override;
@@ -55,6 +57,9 @@ protected:
     void SetVersionTitle();
     void ConnectNameServer();
     void Timer1Timer();
+    // AppPath as the create handlers set it: the configuration directory, ending in '/'.
+    QString ConfigPath() const;
+    int TickMs() const { return m_tickMs; }
 
     TLineConnection TCPClient_NameServer;
     QTimer* Timer1 = nullptr;
@@ -71,6 +76,8 @@ protected:
 
 private:
     bool m_shownOnce = false;
+    QString m_configDir;
+    int m_tickMs = 500;
 };
 
 } // namespace Quillon

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/platform/filedialogs.h"
+#include "common/platform/shellopen.h"
+#include "common/platform/spreadsheetlauncher.h"
+#include "common/platform/voice.h"
+
+#include <memory>
+
+namespace Quillon {
+
+// Everything the programs reach of the desktop, handed to a program as one set. An empty entry
+// is filled with the real one by FillRealServices; tests hand in recording doubles instead.
+struct TPlatformServices
+{
+    std::unique_ptr<TVoiceFactory> Voice;
+    std::unique_ptr<TShellOpen> Shell;
+    std::unique_ptr<TFileDialogs> Dialogs;
+    std::unique_ptr<TSpreadsheetLauncher> Spreadsheet;
+};
+
+// Fills every empty entry with the real service: the flite voice of Qt TextToSpeech, xdg-open,
+// Qt's file dialogs and LibreOffice Calc.
+TPlatformServices FillRealServices(TPlatformServices services);
+
+} // namespace Quillon
