@@ -1,6 +1,6 @@
-#include "ansi.h"
-#include "studentlist.h"
-#include "wire.h"
+#include "common/core/ansi.h"
+#include "common/core/studentlist.h"
+#include "common/core/wire.h"
 
 #include <benchmark/benchmark.h>
 

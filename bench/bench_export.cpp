@@ -1,7 +1,7 @@
 // Export of a large class: the block read off the grid in one pass, then the workbook written.
-#include "exportblock.h"
-#include "stringgridmodel.h"
-#include "workbookwriter.h"
+#include "gradebook/export/exportblock.h"
+#include "gradebook/export/workbookwriter.h"
+#include "gradebook/grid/stringgridmodel.h"
 
 #include <QTemporaryDir>
 

@@ -1,5 +1,4 @@
-#include "application.h"
-#include "program.h"
+#include "console/app/consoleprogram.h"
 
 #include <QApplication>
 
@@ -7,8 +6,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brivane"));
-    Quillon::Application().Reset(QStringLiteral("Brivane"));
     Brivane::TProgram program;
     program.Form_Main->show();
-    return Quillon::Application().Run();
+    return program.App.Run();
 }

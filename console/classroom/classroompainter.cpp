@@ -1,7 +1,7 @@
-#include "classroompainter.h"
+#include "console/classroom/classroompainter.h"
 
-#include "ansi.h"
-#include "statusicons.h"
+#include "common/core/ansi.h"
+#include "console/classroom/statusicons.h"
 
 #include <QFontMetrics>
 #include <QPainter>

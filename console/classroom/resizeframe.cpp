@@ -1,4 +1,4 @@
-#include "resizeframe.h"
+#include "console/classroom/resizeframe.h"
 
 namespace Brivane {
 

@@ -1,4 +1,4 @@
-#include "statusicons.h"
+#include "console/classroom/statusicons.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,8 +1,8 @@
 // Lines the communication server delivers, read field by field.
-#include "commserverprotocol.h"
+#include "console/protocol/commserverprotocol.h"
 
-#include "convert.h"
-#include "wire.h"
+#include "common/core/convert.h"
+#include "common/core/wire.h"
 
 #include <utility>
 

@@ -1,9 +1,9 @@
 // Lines the console writes to the communication server.
-#include "commserverprotocol.h"
+#include "console/protocol/commserverprotocol.h"
 
-#include "ansi.h"
-#include "convert.h"
-#include "wire.h"
+#include "common/core/ansi.h"
+#include "common/core/convert.h"
+#include "common/core/wire.h"
 
 #include <QLocale>
 

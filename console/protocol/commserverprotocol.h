@@ -10,7 +10,7 @@
 // The lines of the communication-server connection, both directions. Widget-free.
 //
 // Builders return the whole line to write (header, "$$$", payload; no CR LF): hand it to
-// TForm_Main::SendToClass. Integers and colours go out in signed decimal, booleans as "-1"/"0",
+// TClassLink::Send. Integers and colours go out in signed decimal, booleans as "-1"/"0",
 // multi-line texts through JoinLines, texts unchanged.
 //
 // Readers consume `rest`, the part of an inbound line after its code field, one field per call,

@@ -1,4 +1,4 @@
-#include "colorvalue.h"
+#include "console/chat/colorvalue.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "transcriptfile.h"
+#include "console/chat/transcriptfile.h"
 
-#include "rtfwriter.h"
+#include "console/chat/rtfwriter.h"
 
-#include "error.h"
+#include "common/core/error.h"
 
 #include <QDir>
 #include <QSaveFile>

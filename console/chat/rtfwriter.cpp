@@ -1,4 +1,4 @@
-#include "rtfwriter.h"
+#include "console/chat/rtfwriter.h"
 
 #include <QColor>
 #include <QFont>

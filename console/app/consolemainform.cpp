@@ -1,0 +1,236 @@
+#include "console/app/consolemainform.h"
+
+#include "common/core/ansi.h"
+#include "common/core/apppath.h"
+#include "common/core/error.h"
+#include "common/core/nameserverprotocol.h"
+#include "common/ui/application.h"
+#include "common/ui/guardedconnect.h"
+#include "common/ui/messages.h"
+#include "console/chat/chatpage.h"
+#include "console/classroom/classroompage.h"
+#include "console/link/classlink.h"
+#include "console/protocol/commserverprotocol.h"
+#include "ui_consolemainform.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QStatusBar>
+
+namespace Brivane {
+
+using namespace Quillon;
+using namespace Qt::StringLiterals;
+
+TForm_Main::TForm_Main(const TProgramOptions& options, QWidget* parent)
+    : TSignInWindow(options, parent), m_options(options), ui(std::make_unique<Ui::TForm_Main>())
+{
+    ui->setupUi(this);
+    setFixedSize(792, 560);
+
+    const int widths[] = {50, 300, 200, 50};
+    for (int width : widths) {
+        auto* panel = new QLabel(ui->StatusBar);
+        panel->setFixedWidth(width);
+        panel->setTextFormat(Qt::PlainText);
+        ui->StatusBar->addWidget(panel);
+        m_panels << panel;
+    }
+    m_panels[0]->setText(u"Status:"_s);
+
+    FLink = new TClassLink(TickMs(), this);
+    ConnectGuarded(FLink->Timer2(), &QTimer::timeout, this, [this] { FLink->Timer2Timer(); });
+    FLink->SetSenderShown(
+        [this](const QByteArray& first, const QByteArray& last) { ShowLastSender(first, last); });
+    FLink->SetConnectionLost([this] { LostConnection(); });
+    FLink->Register(CommServer::icIdentify, [this](const CommServer::TSender&, QByteArray&) { Identify(); });
+    FLink->Register(CommServer::icNotice,
+                    [this](const CommServer::TSender&, QByteArray& rest) { ShowServerNotice(rest); });
+    FLink->Register(CommServer::icVerdict,
+                    [this](const CommServer::TSender&, QByteArray& rest) { ShowServerVerdict(rest); });
+    FLink->Register(CommServer::icPush, [this](const CommServer::TSender& sender, QByteArray&) {
+        // Content push arrives with its feature; its sender is in class all the same.
+        MarkOnline(sender.first, sender.last);
+    });
+
+    // The chat takes the left half below the course addresses; the whiteboard the right.
+    FChat = new TChatPage(*this, *options.Services.Voice, *options.Services.Dialogs, ui->ts_ChatingRoom);
+    FChat->setGeometry(4, 108, 384, 400);
+    addAction(FChat->SendAction()); // Ctrl+S works wherever the focus is, on every page
+
+    FClassroom = new TClassroomPage(*this, ui->ts_Classroom);
+
+    FormCreate();
+}
+
+TForm_Main::~TForm_Main()
+{
+    // The pages go first: nothing of theirs may run on the freed lists below. The classroom's
+    // controls, which call into it, go before the classroom itself.
+    delete FChat;
+    qDeleteAll(ui->ts_Classroom->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    delete FClassroom;
+    FormDestroy();
+}
+
+void TForm_Main::FormCreate()
+{
+    FRoster = std::make_unique<TStudentList>();
+    AppPath = ConfigPath();
+    FSentActions = std::make_unique<TDrawActionList>();
+    FPendingActions = std::make_unique<TDrawActionList>();
+    FCourseList.clear();
+    FChat->ColorBoxChange();
+    FTeacher = std::make_unique<TStudent>();
+    FClassroom->SetPictureSize(1280, 1024);
+}
+
+void TForm_Main::FormDestroy()
+{
+    FRoster.reset();
+    FSentActions.reset();
+    FPendingActions.reset();
+    FCourseList.clear();
+    FTeacher.reset();
+}
+
+QString TForm_Main::PanelText(int index) const
+{
+    return m_panels.at(index)->text();
+}
+
+void TForm_Main::SetPanelText(int index, const QString& text)
+{
+    m_panels.at(index)->setText(text);
+}
+
+const QImage& TForm_Main::ClassroomPicture() const
+{
+    return FClassroom->Picture();
+}
+
+int TForm_Main::ClassroomDrawCount() const
+{
+    return FClassroom->DrawCount();
+}
+
+// --- sign-in
+
+const QByteArray& TForm_Main::CredentialsCode() const
+{
+    return NameServer::ConsoleCredentialsCode;
+}
+
+void TForm_Main::HandleNameServerMessage(int code, QByteArray& rest)
+{
+    switch (code) {
+    case NameServer::CommServer: {
+        const NameServer::CommServerAddress address = NameServer::ReadCommServer(rest);
+        FCommHost = address.host;
+        FCommPort = address.port;
+        PrepareClassroom();
+        TCPClient_NameServer.WriteLn(NameServer::AcknowledgementLine());
+        break;
+    }
+    case NameServer::Roster:
+        NameServer::ReadConsoleRoster(rest, *FRoster);
+        DrawClassroom();
+        TCPClient_NameServer.Disconnect();
+        Timer1->stop();
+        ConnectCommServer();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm_Main::PrepareClassroom()
+{
+    DrawClassroom();
+    BlankBoard();
+    NavigateToAddress();
+    FTeacher->FFirstName = FLoginFirstName;
+    FTeacher->FLastName = FLoginLastName;
+}
+
+void TForm_Main::ConnectCommServer()
+{
+    try {
+        FLink->Connect(Ansi::ToDisplay(FCommHost), FCommPort);
+    } catch (const ConnectionError&) {
+        ShowNotice(this, u"No Communication Server found. Please contact Administrator."_s);
+        Application().Terminate();
+    }
+}
+
+// --- the loop's own codes
+
+void TForm_Main::ShowLastSender(const QByteArray& first, const QByteArray& last)
+{
+    SetPanelText(2, u"Last msg by: "_s + Ansi::ToDisplay(first) + u' ' + Ansi::ToDisplay(last));
+}
+
+void TForm_Main::Identify()
+{
+    FLink->Send(CommServer::IdentificationLine(FLoginFirstName, FLoginLastName, FCourse));
+}
+
+void TForm_Main::ShowServerNotice(QByteArray& rest)
+{
+    ShowNotice(this, Ansi::ToDisplay(CommServer::ReadNotice(rest)));
+}
+
+void TForm_Main::ShowServerVerdict(QByteArray& rest)
+{
+    const QByteArray verdict = CommServer::ReadVerdict(rest);
+    ShowNotice(this, Ansi::ToDisplay(verdict));
+    if (CommServer::IsAuthenticationFailure(verdict))
+        Application().Terminate();
+}
+
+void TForm_Main::LostConnection()
+{
+    ShowPlainBox(this, u"System Error"_s,
+                 u"Lost Network Connection! Please check your network and restart the tool."_s);
+    Application().Terminate();
+}
+
+// --- forwards to the features
+
+void TForm_Main::DrawClassroom()
+{
+    FClassroom->DrawClassroom();
+}
+
+void TForm_Main::MarkOnline(const QByteArray& first, const QByteArray& last)
+{
+    FClassroom->MarkOnline(first, last);
+}
+
+// The whiteboard, the web browser and the push-permission lists arrive as features of their own;
+// until then these hand-over points do nothing.
+void TForm_Main::BlankBoard() {}
+
+void TForm_Main::NavigateToAddress() {}
+
+void TForm_Main::RemoveFromPushList(const QByteArray&) {}
+
+// --- closing
+
+void TForm_Main::FormCloseQuery(bool& CanClose)
+{
+    FChat->FormCloseQuery(CanClose);
+}
+
+void TForm_Main::closeEvent(QCloseEvent* event)
+{
+    bool CanClose = true;
+    if (!Application().Terminated())
+        FormCloseQuery(CanClose);
+    if (CanClose)
+        TSignInWindow::closeEvent(event);
+    else
+        event->ignore();
+}
+
+} // namespace Brivane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace Quillon {
+class TStudent;
+class TStudentList;
+} // namespace Quillon
+
+namespace Brivane {
+
+class TClassLink;
+
+// What the console's feature units share of the class: the roster, the teacher's own record, the
+// course, the link to the communication server, and the two steps one feature asks of another.
+// The main window is the one real context; tests build a small one of their own.
+class TClassContext
+{
+public:
+    virtual ~TClassContext() = default;
+
+    virtual Quillon::TStudentList& Roster() = 0;
+    virtual Quillon::TStudent& Teacher() = 0;
+    virtual const QByteArray& ClassCourse() const = 0;
+    virtual TClassLink& Link() = 0;
+
+    // The sender of a message is in class: an offline student becomes present and the classroom
+    // picture is redrawn.
+    virtual void MarkOnline(const QByteArray& first, const QByteArray& last) = 0;
+    // A student went offline: out of the push-permission lists.
+    virtual void RemoveFromPushList(const QByteArray& displayName) = 0;
+};
+
+} // namespace Brivane
