@@ -1,5 +1,4 @@
-#include "application.h"
-#include "program.h"
+#include "gradebook/app/officeprogram.h"
 
 #include <QApplication>
 
@@ -7,8 +6,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("cortelle"));
-    Quillon::Application().Reset(QStringLiteral("Cortelle"));
     Cortelle::TProgram program;
     program.Form_Main->show();
-    return Quillon::Application().Run();
+    return program.App.Run();
 }

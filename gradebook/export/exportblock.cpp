@@ -1,4 +1,4 @@
-#include "exportblock.h"
+#include "gradebook/export/exportblock.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "privatefiles.h"
+#include "gradebook/export/privatefiles.h"
 
-#include "error.h"
+#include "common/core/error.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "workbookwriter.h"
+#include "gradebook/export/workbookwriter.h"
 
-#include "ansi.h"
-#include "error.h"
-#include "exportblock.h"
+#include "common/core/ansi.h"
+#include "common/core/error.h"
+#include "gradebook/export/exportblock.h"
 
 #include <QFile>
 #include <QFileInfo>

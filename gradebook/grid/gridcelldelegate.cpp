@@ -1,6 +1,6 @@
-#include "gridcelldelegate.h"
+#include "gradebook/grid/gridcelldelegate.h"
 
-#include "stringgridmodel.h"
+#include "gradebook/grid/stringgridmodel.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

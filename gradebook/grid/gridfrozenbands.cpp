@@ -1,7 +1,7 @@
-#include "gridfrozenbands.h"
+#include "gradebook/grid/gridfrozenbands.h"
 
-#include "gridcelldelegate.h"
-#include "stringgridmodel.h"
+#include "gradebook/grid/gridcelldelegate.h"
+#include "gradebook/grid/stringgridmodel.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
-#include "stringgrid.h"
+#include "gradebook/grid/stringgrid.h"
 
-#include "gridcelldelegate.h"
-#include "gridfrozenbands.h"
-#include "stringgridmodel.h"
+#include "gradebook/grid/gridcelldelegate.h"
+#include "gradebook/grid/gridfrozenbands.h"
+#include "gradebook/grid/stringgridmodel.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

@@ -1,7 +1,7 @@
-#include "stringgridmodel.h"
+#include "gradebook/grid/stringgridmodel.h"
 
-#include "ansi.h"
-#include "error.h"
+#include "common/core/ansi.h"
+#include "common/core/error.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "studentlist.h"
+#include "common/core/studentlist.h"
 
 #include <QAbstractTableModel>
 #include <QByteArray>

@@ -1,7 +1,7 @@
-#include "gradeupload.h"
+#include "gradebook/book/gradeupload.h"
 
-#include "ansi.h"
-#include "wire.h"
+#include "common/core/ansi.h"
+#include "common/core/wire.h"
 
 using namespace Qt::StringLiterals;
 

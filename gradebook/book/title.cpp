@@ -1,7 +1,7 @@
-#include "title.h"
+#include "gradebook/book/title.h"
 
-#include "convert.h"
-#include "wire.h"
+#include "common/core/convert.h"
+#include "common/core/wire.h"
 
 namespace Cortelle {
 

@@ -1,0 +1,177 @@
+#include "gradebook/app/officemainform.h"
+
+#include "common/core/apppath.h"
+#include "common/core/error.h"
+#include "common/core/nameserverprotocol.h"
+#include "common/ui/application.h"
+#include "common/ui/errorreport.h"
+#include "common/ui/guardedconnect.h"
+#include "common/ui/messages.h"
+#include "gradebook/book/gradebookpage.h"
+#include "gradebook/export/gradeexport.h"
+#include "gradebook/grid/stringgridmodel.h"
+#include "ui_officemainform.h"
+
+#include <QAction>
+#include <QCloseEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace Cortelle {
+
+using namespace Quillon;
+
+namespace {
+
+TSpreadsheetLauncher& SpreadsheetOf(const TProgramOptions& options)
+{
+    if (!options.Services.Spreadsheet)
+        throw Error(u"The course office was started without a spreadsheet program."_s);
+    return *options.Services.Spreadsheet;
+}
+
+} // namespace
+
+TForm_Main::TForm_Main(const TProgramOptions& options, QWidget* parent)
+    : TSignInWindow(options, parent), ui(std::make_unique<Ui::TForm_Main>())
+{
+    ui->setupUi(this);
+    FormCreate();
+
+    m_gradeBook = new TGradeBookPage(
+        {*FRoster, FCourse, [this](const QByteArray& line) { TCPClient_NameServer.WriteLn(line); }},
+        ui->ts_mangetool);
+    ui->mangetoolLayout->addWidget(m_gradeBook);
+    m_export = std::make_unique<TGradeExport>(this, SpreadsheetOf(options));
+
+    ConnectGuarded(m_gradeBook->SaveAction(), &QAction::triggered, this,
+                   [this] { Action_SaveDataExecute(); });
+    ConnectGuarded(m_gradeBook->ExportAction(), &QAction::triggered, this, [this] { Action_ExcelExecute(); });
+}
+
+TForm_Main::~TForm_Main()
+{
+    FormDestroy();
+}
+
+void TForm_Main::FormCreate()
+{
+    FRoster = std::make_unique<TStudentList>();
+    AppPath = ConfigPath();
+    FCourseList.clear();
+}
+
+void TForm_Main::FormDestroy()
+{
+    FCourseList.clear();
+    FRoster.reset();
+}
+
+const QList<QByteArray>& TForm_Main::ColumnTitles() const
+{
+    return m_gradeBook->ColumnTitles();
+}
+
+const QList<TTitle>& TForm_Main::GroupTitles() const
+{
+    return m_gradeBook->GroupTitles();
+}
+
+const QByteArray& TForm_Main::CredentialsCode() const
+{
+    return NameServer::OfficeCredentialsCode;
+}
+
+void TForm_Main::HandleNameServerMessage(int code, QByteArray& rest)
+{
+    switch (code) {
+    case NameServer::Titles: {
+        QList<QByteArray> columnTitles;
+        QList<QByteArray> groupTitleTexts;
+        NameServer::ReadTitles(rest, columnTitles, groupTitleTexts);
+        TitlesArrival(columnTitles, groupTitleTexts);
+        TCPClient_NameServer.WriteLn(NameServer::AcknowledgementLine());
+        break;
+    }
+    case NameServer::Roster:
+        NameServer::ReadOfficeRoster(rest, *FRoster);
+        RosterArrival();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm_Main::TitlesArrival(const QList<QByteArray>& columnTitles,
+                               const QList<QByteArray>& groupTitleTexts)
+{
+    m_gradeBook->TitlesArrival(columnTitles, groupTitleTexts);
+}
+
+void TForm_Main::RosterArrival()
+{
+    ReadMailSettings();
+    m_gradeBook->ClearGrid();
+    ShowGroupTitles();
+    BuildGradeGrid();
+    FillRecipientList();
+}
+
+void TForm_Main::ShowGroupTitles()
+{
+    m_gradeBook->ShowGroupTitles();
+}
+
+void TForm_Main::BuildGradeGrid()
+{
+    m_gradeBook->BuildGradeGrid();
+}
+
+// The mail centre reads its settings and fills its recipient list here once it is built.
+void TForm_Main::ReadMailSettings() {}
+
+void TForm_Main::FillRecipientList() {}
+
+void TForm_Main::Action_SaveDataExecute()
+{
+    m_gradeBook->Action_SaveDataExecute();
+}
+
+void TForm_Main::Action_ExcelExecute()
+{
+    m_export->Action_ExcelExecute(m_gradeBook->Built() ? &m_gradeBook->Cells() : nullptr);
+}
+
+void TForm_Main::closeEvent(QCloseEvent* event)
+{
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    if (canClose)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm_Main::FormCloseQuery(bool& CanClose)
+{
+    // Ending from inside (login cancelled, refusal, no name server) asks nothing.
+    if (Application().Terminated())
+        return;
+    CanClose = false;
+    // Handled here rather than by the caller: a failed upload must keep the window open.
+    Guarded(this, [this, &CanClose] {
+        switch (Ask(this, u"Do you want to save grades"_s, TQuestion::YesNoCancel)) {
+        case TAnswer::Yes:
+            // A refused or failed upload keeps the window open, so no grades are lost.
+            CanClose = m_gradeBook->SaveData();
+            break;
+        case TAnswer::No:
+            CanClose = true;
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+} // namespace Cortelle
