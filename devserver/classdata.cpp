@@ -1,9 +1,9 @@
-#include "classdata.h"
+#include "devserver/classdata.h"
 
-#include "ansi.h"
-#include "convert.h"
-#include "error.h"
-#include "wire.h"
+#include "common/core/ansi.h"
+#include "common/core/convert.h"
+#include "common/core/error.h"
+#include "common/core/wire.h"
 
 #include <QFile>
 #include <QSet>

@@ -1,10 +1,10 @@
-#include "classsimulation.h"
+#include "devserver/classsimulation.h"
 
-#include "ansi.h"
-#include "convert.h"
-#include "error.h"
-#include "studentlist.h"
-#include "wire.h"
+#include "common/core/ansi.h"
+#include "common/core/convert.h"
+#include "common/core/error.h"
+#include "common/core/studentlist.h"
+#include "common/core/wire.h"
 
 #include <QTimer>
 
@@ -69,6 +69,9 @@ ClassSimulation::ClassSimulation(const Course& course, const QList<SampleStudent
                                  SendFunction send, QObject* parent)
     : QObject(parent), m_course(course), m_chatter(chatter), m_teacher(teacher), m_settings(settings),
       m_log(log), m_logSource(std::move(logSource)), m_send(std::move(send)),
+      m_schedule([this](int delayMs, std::function<void()> action) {
+          QTimer::singleShot(delayMs, this, std::move(action));
+      }),
       m_random(settings.seed != 0 ? settings.seed : QRandomGenerator::global()->generate())
 {
     for (const SampleStudent& sample : roster) {
@@ -78,6 +81,11 @@ ClassSimulation::ClassSimulation(const Course& course, const QList<SampleStudent
         student.colour = Number(Colours[m_random.bounded(static_cast<int>(Colours.size()))]);
         m_students.append(student);
     }
+}
+
+void ClassSimulation::SetScheduler(ScheduleFunction schedule)
+{
+    m_schedule = std::move(schedule);
 }
 
 void ClassSimulation::Start()
@@ -94,12 +102,13 @@ void ClassSimulation::Start()
     for (int i = 0; i < m_students.size(); ++i)
         After(500, 15000, [this, i] { Arrive(i); });
     ScheduleNextEvent();
+    ScheduleNextNotice();
 }
 
 void ClassSimulation::After(int minMs, int maxMs, std::function<void()> action)
 {
     const double ms = m_random.bounded(minMs, maxMs + 1) / std::max(m_settings.pace, 0.001);
-    QTimer::singleShot(static_cast<int>(std::clamp(ms, 1.0, 3600000.0)), this, std::move(action));
+    m_schedule(static_cast<int>(std::clamp(ms, 1.0, 3600000.0)), std::move(action));
 }
 
 void ClassSimulation::SendFrom(const Student& student, const QList<QByteArray>& codeAndFields)
@@ -154,6 +163,18 @@ void ClassSimulation::ScheduleNextEvent()
     });
 }
 
+// Each notice is a box the teacher has to close, so they come on a slow timer of their own
+// rather than among the students' events.
+void ClassSimulation::ScheduleNextNotice()
+{
+    if (m_chatter.notices.isEmpty())
+        return;
+    After(180000, 300000, [this] {
+        SendFromServer({Number(Notice), PickPhrase(m_chatter.notices).join(' ')});
+        ScheduleNextNotice();
+    });
+}
+
 void ClassSimulation::RunEvent()
 {
     const QList<int> awake =
@@ -170,13 +191,12 @@ void ClassSimulation::RunEvent()
         int weight;
         bool possible;
     };
-    const std::array<Choice, 7> choices = {{
+    const std::array<Choice, 6> choices = {{
         {Event::PublicChat, 30, !awake.isEmpty() && !m_chatter.publicChat.isEmpty()},
         {Event::PrivateChat, 10, !awake.isEmpty() && !m_chatter.privateChat.isEmpty() && !m_privateDisabled},
         {Event::Expression, 25, !present.isEmpty()},
         {Event::FallAsleep, 8, !awake.isEmpty()},
         {Event::Push, 4, !pushers.isEmpty()},
-        {Event::Notice, 2, !m_chatter.notices.isEmpty()},
         {Event::Leave, 3, !present.isEmpty()},
     }};
     int total = 0;
@@ -227,9 +247,6 @@ void ClassSimulation::RunEvent()
         SendFrom(student, {Number(Push), address, QByteArray(), QByteArray(), BoolToStr(false)});
         break;
     }
-    case Event::Notice:
-        SendFromServer({Number(Notice), PickPhrase(m_chatter.notices).join(' ')});
-        break;
     case Event::Leave: {
         const int index = Pick(present);
         m_students[index].status = ssOffline;

@@ -1,11 +1,11 @@
-#include "commsession.h"
+#include "devserver/commsession.h"
 
-#include "ansi.h"
-#include "classsimulation.h"
-#include "convert.h"
-#include "linepeer.h"
-#include "servercontext.h"
-#include "wire.h"
+#include "common/core/ansi.h"
+#include "common/core/convert.h"
+#include "common/core/wire.h"
+#include "devserver/classsimulation.h"
+#include "devserver/linepeer.h"
+#include "devserver/servercontext.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,9 +1,9 @@
-#include "devserver.h"
+#include "devserver/devserver.h"
 
-#include "commsession.h"
-#include "error.h"
-#include "linepeer.h"
-#include "nameserversession.h"
+#include "common/core/error.h"
+#include "devserver/commsession.h"
+#include "devserver/linepeer.h"
+#include "devserver/nameserversession.h"
 
 #include <QDir>
 #include <QTcpSocket>

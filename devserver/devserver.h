@@ -1,6 +1,6 @@
 #pragma once
 
-#include "servercontext.h"
+#include "devserver/servercontext.h"
 
 #include <QObject>
 #include <QString>

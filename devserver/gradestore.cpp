@@ -1,7 +1,7 @@
-#include "gradestore.h"
+#include "devserver/gradestore.h"
 
-#include "ansi.h"
-#include "error.h"
+#include "common/core/ansi.h"
+#include "common/core/error.h"
 
 #include <QDir>
 #include <QFile>

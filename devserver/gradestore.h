@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gradeupload.h"
+#include "devserver/uploadparser.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,6 +1,6 @@
-#include "linepeer.h"
+#include "devserver/linepeer.h"
 
-#include "logger.h"
+#include "devserver/logger.h"
 
 #include <QPointer>
 #include <QTcpSocket>

@@ -1,7 +1,7 @@
-#include "logger.h"
+#include "devserver/logger.h"
 
-#include "ansi.h"
-#include "wire.h"
+#include "common/core/ansi.h"
+#include "common/core/wire.h"
 
 #include <QMutexLocker>
 #include <QTime>

@@ -1,9 +1,9 @@
 // quillon-devserver: plays the name server and the communication server on loopback, so that
 // Brivane and Cortelle can be tried and tested on one machine.
-#include "devserver.h"
-#include "error.h"
-#include "options.h"
-#include "signalwatcher.h"
+#include "common/core/error.h"
+#include "devserver/devserver.h"
+#include "devserver/options.h"
+#include "devserver/signalwatcher.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
-#include "nameserversession.h"
+#include "devserver/nameserversession.h"
 
-#include "ansi.h"
-#include "error.h"
-#include "gradeupload.h"
-#include "linepeer.h"
-#include "nameserverprotocol.h"
-#include "servercontext.h"
-#include "wire.h"
+#include "common/core/ansi.h"
+#include "common/core/error.h"
+#include "common/core/nameserverprotocol.h"
+#include "common/core/wire.h"
+#include "devserver/linepeer.h"
+#include "devserver/servercontext.h"
+#include "devserver/uploadparser.h"
 
 using namespace Qt::StringLiterals;
 

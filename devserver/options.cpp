@@ -1,6 +1,6 @@
-#include "options.h"
+#include "devserver/options.h"
 
-#include "error.h"
+#include "common/core/error.h"
 
 #include <QCommandLineParser>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "devserver.h"
+#include "devserver/devserver.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "classdata.h"
-#include "gradestore.h"
-#include "logger.h"
-#include "signins.h"
+#include "devserver/classdata.h"
+#include "devserver/gradestore.h"
+#include "devserver/logger.h"
+#include "devserver/signins.h"
 
 #include <QByteArray>
 

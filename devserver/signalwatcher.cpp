@@ -1,6 +1,6 @@
-#include "signalwatcher.h"
+#include "devserver/signalwatcher.h"
 
-#include "error.h"
+#include "common/core/error.h"
 
 #include <QSocketNotifier>
 

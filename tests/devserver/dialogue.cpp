@@ -1,4 +1,4 @@
-#include "dialogue.h"
+#include "tests/devserver/dialogue.h"
 
 #include "testdata.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "devserver.h"
-#include "lineclient.h"
+#include "devserver/devserver.h"
+#include "tests/devserver/lineclient.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "lineclient.h"
+#include "tests/devserver/lineclient.h"
 
-#include "wire.h"
+#include "common/core/wire.h"
 
 #include <QDeadlineTimer>
 

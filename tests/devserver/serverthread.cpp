@@ -1,6 +1,6 @@
-#include "serverthread.h"
+#include "tests/devserver/serverthread.h"
 
-#include "error.h"
+#include "common/core/error.h"
 
 ServerThread::ServerThread(Quillon::DevServer::DevServerOptions options) : m_options(std::move(options)) {}
 

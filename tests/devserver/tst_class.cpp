@@ -1,12 +1,12 @@
 // The class the development server plays: its data file, its rosters, its stored grades and
 // the simulated students.
-#include "classdata.h"
-#include "classsimulation.h"
-#include "convert.h"
-#include "error.h"
-#include "gradestore.h"
+#include "common/core/convert.h"
+#include "common/core/error.h"
+#include "common/core/wire.h"
+#include "devserver/classdata.h"
+#include "devserver/classsimulation.h"
+#include "devserver/gradestore.h"
 #include "testdata.h"
-#include "wire.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -16,6 +16,8 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
+#include <utility>
 
 using namespace Quillon::DevServer;
 using namespace Qt::StringLiterals;
@@ -133,7 +135,38 @@ private:
     QEventLoop m_loop;
 };
 
+// A clock the test moves on by hand: what the class schedules runs in time order, each action
+// at its time, and no real time passes.
+class SimulatedClock
+{
+public:
+    ClassSimulation::ScheduleFunction Scheduler()
+    {
+        return [this](int delayMs, std::function<void()> action) {
+            m_pending.emplace(std::pair(m_now + delayMs, m_sequence++), std::move(action));
+        };
+    }
+    qint64 Now() const { return m_now; }
+    void RunUntil(qint64 ms)
+    {
+        while (!m_pending.empty() && m_pending.begin()->first.first <= ms) {
+            const auto next = m_pending.begin();
+            m_now = next->first.first;
+            const std::function<void()> action = std::move(next->second);
+            m_pending.erase(next);
+            action();
+        }
+        m_now = ms;
+    }
+
+private:
+    qint64 m_now = 0;
+    quint64 m_sequence = 0; // keeps actions due at the same time in the order they were scheduled
+    std::map<std::pair<qint64, quint64>, std::function<void()>> m_pending;
+};
+
 constexpr double FastPace = 3000.0;
+constexpr qint64 Minute = 60000;
 
 } // namespace
 
@@ -152,6 +185,9 @@ private Q_SLOTS:
     void pacedClass_followsTheLayouts();
     void pacedClass_honoursPermissionAndSwitches_data();
     void pacedClass_honoursPermissionAndSwitches();
+    void pacedClass_noticesComeEveryFewMinutes_data();
+    void pacedClass_noticesComeEveryFewMinutes();
+    void quietClass_sendsNothingOfItsOwn();
 };
 
 void TestClass::sampleClass_holdsWhatATrialNeeds()
@@ -232,9 +268,9 @@ void TestClass::classRoster_hasTheAskedSize()
     const QList<SampleStudent> roster = ClassRoster(course, count);
     QCOMPARE(roster.size(), count < 0 ? course.students.size() : count);
     QSet<QByteArray> ids;
+    for (qsizetype i = 0; i < std::min(roster.size(), course.students.size()); ++i)
+        QCOMPARE(roster[i].id, course.students[i].id);
     for (qsizetype i = 0; i < roster.size(); ++i) {
-        if (i < course.students.size())
-            QCOMPARE(roster[i].id, course.students[i].id);
         QVERIFY(!roster[i].first.isEmpty() && !roster[i].last.isEmpty());
         ids.insert(roster[i].id);
     }
@@ -355,6 +391,89 @@ void TestClass::pacedClass_honoursPermissionAndSwitches()
     setSwitch(true);
     QVERIFY(resumed.Run());
     QVERIFY2(observer.fault.isEmpty(), qPrintable(observer.fault));
+}
+
+void TestClass::pacedClass_noticesComeEveryFewMinutes_data()
+{
+    QTest::addColumn<double>("pace");
+    QTest::addColumn<quint32>("seed");
+    QTest::newRow("pace 1, seed 1") << 1.0 << 1u;
+    QTest::newRow("pace 1, seed 2") << 1.0 << 2u;
+    QTest::newRow("pace 1, seed 3") << 1.0 << 3u;
+    QTest::newRow("pace 2") << 2.0 << 4u;
+    QTest::newRow("pace 0.5") << 0.5 << 5u;
+}
+
+// Each notice is a box the teacher must close: one every three to five minutes at pace 1,
+// while the students keep the class busy from the first minute.
+void TestClass::pacedClass_noticesComeEveryFewMinutes()
+{
+    QFETCH(double, pace);
+    QFETCH(quint32, seed);
+    const ClassData data = LoadClassData(SampleClassFile());
+    const Course& course = data.courses.front();
+    const QList<SampleStudent> roster = ClassRoster(course, -1);
+    QSet<QByteArray> sampleNotices;
+    for (const Phrase& notice : data.chatter.notices)
+        sampleNotices.insert(notice.join(' '));
+    ClassObserver observer(course, roster);
+    for (const SampleStudent& student : roster)
+        observer.mayPush.insert(student.first + '|' + student.last);
+    SimulatedClock clock;
+    const qint64 shortest = static_cast<qint64>(3 * Minute / pace);
+    const qint64 longest = static_cast<qint64>(5 * Minute / pace);
+    const qint64 end = static_cast<qint64>(60 * Minute / pace);
+    QList<qint64> notices; // when each came
+    int earlyChats = 0;    // student chat within the first minute
+    QString badNotice;
+    Logger log;
+    ClassSimulation simulation(
+        course, roster, data.chatter, {"Ann", "Lee", course.name}, {false, pace, seed}, log, u"test"_s,
+        [&](const QByteArray& first, const QByteArray& last, const QList<QByteArray>& fields) {
+            observer.Check({first, last, fields});
+            if (fields.front() == "8") {
+                notices.append(clock.Now());
+                if (fields.size() != 2 || !sampleNotices.contains(fields[1]))
+                    badNotice = QString::fromLatin1(fields.join('|'));
+            } else if ((fields.front() == "2" || fields.front() == "12") && clock.Now() < Minute / pace) {
+                ++earlyChats;
+            }
+        });
+    simulation.SetScheduler(clock.Scheduler());
+    simulation.Start();
+    clock.RunUntil(end);
+
+    QVERIFY2(observer.fault.isEmpty(), qPrintable(observer.fault));
+    QVERIFY2(badNotice.isEmpty(), qPrintable(badNotice));
+    QVERIFY2(earlyChats >= 3, qPrintable(QString::number(earlyChats)));
+    QVERIFY(!notices.isEmpty());
+    qint64 previous = 0; // the class starts at 0
+    for (const qint64 at : notices) {
+        QVERIFY2(at - previous >= shortest && at - previous <= longest,
+                 qPrintable(u"notice at %1 s after one at %2 s"_s.arg(at / 1000.0).arg(previous / 1000.0)));
+        previous = at;
+    }
+    QVERIFY2(end - previous <= longest, qPrintable(u"the last notice came at %1 s"_s.arg(previous / 1000.0)));
+}
+
+// Tests of the programs run against a quiet class and count the boxes they answer.
+void TestClass::quietClass_sendsNothingOfItsOwn()
+{
+    const ClassData data = LoadClassData(SampleClassFile());
+    const Course& course = data.courses.front();
+    const QList<SampleStudent> roster = ClassRoster(course, -1);
+    SimulatedClock clock;
+    QList<QByteArray> codes;
+    Logger log;
+    ClassSimulation simulation(course, roster, data.chatter, {"Ann", "Lee", course.name}, {true, 1.0, 1}, log,
+                               u"test"_s,
+                               [&](const QByteArray&, const QByteArray&, const QList<QByteArray>& fields) {
+                                   codes.append(fields.front());
+                               });
+    simulation.SetScheduler(clock.Scheduler());
+    simulation.Start();
+    clock.RunUntil(60 * Minute);
+    QCOMPARE(codes, QList<QByteArray>{"9"});
 }
 
 QTEST_GUILESS_MAIN(TestClass)

@@ -1,7 +1,7 @@
 // The communication server of the development server: identification and a quiet class.
-#include "dialogue.h"
-#include "lineclient.h"
-#include "serverthread.h"
+#include "tests/devserver/dialogue.h"
+#include "tests/devserver/lineclient.h"
+#include "tests/devserver/serverthread.h"
 
 #include <QTemporaryDir>
 #include <QTest>

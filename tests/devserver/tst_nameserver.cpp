@@ -1,8 +1,8 @@
 // The name server of the development server, driven line by line as the two programs do.
-#include "dialogue.h"
-#include "gradestore.h"
-#include "lineclient.h"
-#include "serverthread.h"
+#include "devserver/gradestore.h"
+#include "tests/devserver/dialogue.h"
+#include "tests/devserver/lineclient.h"
+#include "tests/devserver/serverthread.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "gradeupload.h"
+#include "devserver/uploadparser.h"
 
-#include "ansi.h"
-#include "error.h"
-#include "wire.h"
+#include "common/core/ansi.h"
+#include "common/core/error.h"
+#include "common/core/wire.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "classdata.h"
+#include "devserver/classdata.h"
 
 #include <QByteArray>
 #include <QList>
