@@ -1,13 +1,13 @@
 // Both programs, on their real windows, against the development class server in quiet mode.
-#include "application.h"
-#include "apppath.h"
-#include "modalwatcher.h"
-#include "serverthread.h"
-#include "testconfig.h"
+#include "common/ui/application.h"
 #include "testdata.h"
+#include "tests/devserver/serverthread.h"
+#include "tests/support/modalwatcher.h"
+#include "tests/support/recordingservices.h"
+#include "tests/support/testconfig.h"
 
-#include "../../console/app/program.h"
-#include "../../gradebook/app/program.h"
+#include "console/app/consoleprogram.h"
+#include "gradebook/app/officeprogram.h"
 
 #include <QMessageBox>
 #include <QTableView>
@@ -32,6 +32,19 @@ class TestEndToEnd : public QObject
         return options;
     }
 
+    // The folder's configuration, a short tick and desktop services that start nothing.
+    Quillon::TProgramOptions options() const
+    {
+        Quillon::TProgramOptions options;
+        options.ConfigDir = m_dir.path();
+        options.TickMs = 40;
+        options.Services.Voice = std::make_unique<Quillon::TRecordingVoiceFactory>();
+        options.Services.Dialogs = std::make_unique<Quillon::TRecordingFileDialogs>();
+        options.Services.Shell = std::make_unique<Quillon::TRecordingShellOpen>();
+        options.Services.Spreadsheet = std::make_unique<Quillon::TRecordingSpreadsheetLauncher>();
+        return options;
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -45,14 +58,12 @@ private Q_SLOTS:
 
     void console_signsIn_andShowsTheClassOnline()
     {
-        Application().Reset(QStringLiteral("Brivane"));
         ModalWatcher boxes;
         boxes.Then(
             ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("quillon")));
         boxes.Then(ModalWatcher::PickCourse(0));
         boxes.Then(ModalWatcher::ClickBox(QMessageBox::Ok)); // the server's welcome
-        Brivane::TProgram program;
-        Quillon::AppPath = m_dir.path() + QLatin1Char('/');
+        Brivane::TProgram program(options());
         program.Form_Main->show();
 
         const Quillon::TStudentList& roster = program.Form_Main->Roster();
@@ -75,20 +86,18 @@ private Q_SLOTS:
 
     void office_signsIn_andBuildsTheGradeBook()
     {
-        Application().Reset(QStringLiteral("Cortelle"));
         ModalWatcher boxes;
         boxes.Then(
             ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("quillon")));
         boxes.Then(ModalWatcher::PickCourse(0));
-        Cortelle::TProgram program;
-        Quillon::AppPath = m_dir.path() + QLatin1Char('/');
+        Cortelle::TProgram program(options());
         program.Form_Main->show();
 
         QTRY_VERIFY_WITH_TIMEOUT(program.Form_Main->Roster().Count() == 24, 20000);
         QVERIFY(!program.Form_Main->ColumnTitles().isEmpty());
         auto* grid = program.Form_Main->findChild<QTableView*>(QStringLiteral("sgrdMain"));
-        if (grid) // the grade book's grid
-            QTRY_COMPARE(grid->model()->rowCount(), 24 + 2);
+        QVERIFY(grid);
+        QTRY_COMPARE(grid->model()->rowCount(), 24 + 2);
         QVERIFY(program.Form_Main->NameServerConnection().Connected());
         QCOMPARE(boxes.SeenBoxes().size(), 2);
     }

@@ -1,7 +1,7 @@
-#include "consolesignin.h"
+#include "tests/support/consolesignin.h"
 
-#include "modalwatcher.h"
-#include "scriptedpeer.h"
+#include "tests/support/modalwatcher.h"
+#include "tests/support/scriptedpeer.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "modalwatcher.h"
+#include "tests/support/modalwatcher.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,21 +35,47 @@ void ModalWatcher::poll()
     // A dialog that was closed and is shown again (the same object) counts as a new one.
     m_handled.removeIf([](const QPointer<QWidget>& w) { return !w || !w->isVisible(); });
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible())
+    if (modal && modal->isVisible() && !m_handled.contains(modal)) {
+        m_handled << modal;
+        Seen seen{modal->windowTitle(), QString(), modal->objectName()};
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            seen.text = box->text();
+        m_seen << seen;
+        if (m_answers.empty()) {
+            m_waiting = modal;
+            m_waitingPolls = 0;
+            m_waitingText = seen.caption + QStringLiteral(" / ") + seen.text;
+        } else {
+            answer(modal);
+        }
         return;
-    for (const QPointer<QWidget>& handled : std::as_const(m_handled))
-        if (handled == modal)
-            return;
-    m_handled << modal;
-    Seen seen{modal->windowTitle(), QString(), modal->objectName()};
-    if (auto* box = qobject_cast<QMessageBox*>(modal))
-        seen.text = box->text();
-    m_seen << seen;
-    if (m_answers.empty())
-        return; // unanswered: the test decides what to do with it
-    Answer answer = std::move(m_answers.front());
+    }
+    if (!m_waiting || !m_waiting->isVisible()) {
+        m_waiting = nullptr;
+        return;
+    }
+    if (!m_answers.empty()) {
+        QWidget* waiting = m_waiting;
+        m_waiting = nullptr;
+        answer(waiting);
+    } else if (++m_waitingPolls * m_timer.interval() >= UnansweredMs) {
+        QWidget* waiting = m_waiting;
+        m_waiting = nullptr;
+        waiting->close();
+        const QByteArray message =
+            (QStringLiteral("a modal widget nobody answered: ") + m_waitingText).toUtf8();
+        if (QTest::currentTestFunction())
+            QTest::qFail(message.constData(), __FILE__, __LINE__);
+        else
+            qFatal("%s", message.constData());
+    }
+}
+
+void ModalWatcher::answer(QWidget* modal)
+{
+    Answer next = std::move(m_answers.front());
     m_answers.pop_front();
-    answer(modal);
+    next(modal);
 }
 
 ModalWatcher::Answer ModalWatcher::ClickBox(int standardButton)

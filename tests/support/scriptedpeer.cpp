@@ -1,4 +1,4 @@
-#include "scriptedpeer.h"
+#include "tests/support/scriptedpeer.h"
 
 #include <QTest>
 

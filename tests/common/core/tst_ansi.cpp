@@ -1,4 +1,4 @@
-#include "ansi.h"
+#include "common/core/ansi.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "convert.h"
-#include "error.h"
+#include "common/core/convert.h"
+#include "common/core/error.h"
 
 #include <QTest>
 

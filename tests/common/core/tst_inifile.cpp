@@ -1,4 +1,4 @@
-#include "inifile.h"
+#include "common/core/inifile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

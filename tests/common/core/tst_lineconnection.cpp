@@ -1,6 +1,6 @@
-#include "lineconnection.h"
+#include "common/core/lineconnection.h"
 
-#include "error.h"
+#include "common/core/error.h"
 
 #include <QDeadlineTimer>
 #include <QSemaphore>

@@ -1,4 +1,4 @@
-#include "studentlist.h"
+#include "common/core/studentlist.h"
 
 #include <QTest>
 

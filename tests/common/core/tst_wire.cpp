@@ -1,4 +1,4 @@
-#include "wire.h"
+#include "common/core/wire.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // Message boxes, the general error report and window centring.
-#include "application.h"
-#include "centerform.h"
-#include "error.h"
-#include "errorreport.h"
-#include "messages.h"
-#include "modalwatcher.h"
+#include "common/core/error.h"
+#include "common/ui/application.h"
+#include "common/ui/centerform.h"
+#include "common/ui/errorreport.h"
+#include "common/ui/messages.h"
+#include "tests/support/modalwatcher.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,8 +18,11 @@ class TestUi : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<Quillon::TApplication> m_app;
+
 private Q_SLOTS:
-    void init() { Application().Reset(QStringLiteral("Brivane Version 3.1")); }
+    void init() { m_app = std::make_unique<Quillon::TApplication>(QStringLiteral("Brivane Version 3.1")); }
+    void cleanup() { m_app.reset(); }
 
     void centeredPosition_data()
     {

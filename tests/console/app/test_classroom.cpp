@@ -1,26 +1,19 @@
 // The "Classroom" tab on the real window: its controls, the expression buttons and the status
 // messages (codes 4, 7 and 9) fed through the communication loop by a scripted server.
-#include "application.h"
-#include "apppath.h"
-#include "classroompainter.h"
-#include "consolesignin.h"
-#include "modalwatcher.h"
-#include "program.h"
-#include "scriptedpeer.h"
-#include "statusicons.h"
-#include "testconfig.h"
+#include "common/ui/application.h"
+#include "console/classroom/classroompainter.h"
+#include "console/classroom/statusicons.h"
+#include "tests/support/consolesession.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
-using Brivane::TProgram;
 using Quillon::Application;
 
 namespace {
@@ -36,13 +29,11 @@ class TestClassroom : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<ScriptedPeer> m_nameServer;
-    std::unique_ptr<ScriptedPeer> m_commServer;
-    std::unique_ptr<ModalWatcher> m_boxes;
-    std::unique_ptr<TProgram> m_program;
+    std::unique_ptr<ConsoleSession> m_session;
+    ScriptedPeer* m_commServer = nullptr;
+    ModalWatcher* m_boxes = nullptr;
 
-    Brivane::TForm_Main& form() const { return *m_program->Form_Main; }
+    Brivane::TForm_Main& form() const { return m_session->Form(); }
     template <typename T> T* control(const QString& name) const { return form().findChild<T*>(name); }
     int status(int student) const { return form().Roster().Items(student)->FStatus; }
 
@@ -50,46 +41,29 @@ class TestClassroom : public QObject
     // the roster comes as pairs of names.
     void joinClass(const QList<QByteArray>& roster = {"Jane", "Doe", "Bo", "Li", "Al", "Ng"})
     {
-        QVERIFY(WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer->Port())));
-        m_program = std::make_unique<TProgram>();
-        Quillon::AppPath = m_dir.path() + QLatin1Char('/');
-        m_boxes->Then(ModalWatcher::Login(u"Ann"_s, u"Lee"_s, u"pw"_s));
-        form().show();
-        ScriptConsoleSignIn(*m_nameServer, *m_commServer, *m_boxes, {"Algebra"}, 0, roster);
-        if (QTest::currentTestFailed())
-            return;
+        ConsoleSession::Join join;
+        join.roster = roster;
+        m_session->JoinClass(join);
         QTRY_VERIFY(control<QTimer>(u"Timer2"_s)->isActive());
     }
 
     // A line that does nothing (code 5), sent last: once the status bar shows it, every line
     // before it has been handled.
-    void sendMarkerAndWait()
-    {
-        m_commServer->SendLine(Packet({"Mark", "Er", "5"}));
-        QTRY_COMPARE_WITH_TIMEOUT(form().PanelText(2), u"Last msg by: Mark Er"_s, 10000);
-    }
+    void sendMarkerAndWait() { m_session->SendMarkerAndWait(); }
 
 private Q_SLOTS:
     void init()
     {
-        Application().Reset(u"Brivane"_s);
-        m_nameServer = std::make_unique<ScriptedPeer>();
-        m_commServer = std::make_unique<ScriptedPeer>();
-        m_boxes = std::make_unique<ModalWatcher>();
+        m_session = std::make_unique<ConsoleSession>();
+        m_commServer = &m_session->CommServer();
+        m_boxes = &m_session->Boxes();
     }
 
-    void cleanup()
-    {
-        m_program.reset();
-        m_boxes.reset();
-        m_commServer.reset();
-        m_nameServer.reset();
-        QFile::remove(m_dir.filePath(u"config_teacher.ini"_s));
-    }
+    void cleanup() { m_session.reset(); }
 
     void controls_asLaidOut_happyDownAtStart()
     {
-        m_program = std::make_unique<TProgram>();
+        m_session->Create();
         auto* panel = control<QFrame>(u"Panel_Class"_s);
         QVERIFY(panel);
         QCOMPARE(panel->parentWidget(), control<QWidget>(u"ts_Classroom"_s));
@@ -147,76 +121,37 @@ private Q_SLOTS:
         QCOMPARE(form().ClassroomDrawCount(), draws);
     }
 
-    // The roster is Jane Doe, Bo Li and Al Ng, all absent at first; the teacher is absent too.
-    void statusMessages_data()
+    // The page's own test holds the table of status messages; these show the loop's lines reach
+    // it, that its errors end in the general error report, and that chat marks a sender present.
+    void statusLines_throughTheLoop_appliedDrawnBadOneReported()
     {
-        QTest::addColumn<QList<QByteArray>>("lines");
-        QTest::addColumn<QList<int>>("statuses"); // Jane, Bo, Al, then the teacher
-        QTest::addColumn<int>("redraws");
-        QTest::addColumn<QStringList>("errors");
-
-        using L = QList<QByteArray>;
-        QTest::newRow("4 sets the sender's status")
-            << L{Packet({"Jane", "Doe", "4", "3"})} << QList<int>{3, 0, 0, 0} << 1 << QStringList();
-        QTest::newRow("4 names without case, back to absent")
-            << L{Packet({"Bo", "Li", "4", "5"}), Packet({"BO", "li", "4", "0"})} << QList<int>{0, 0, 0, 0}
-            << 2 << QStringList();
-        QTest::newRow("4 from outside the roster: nothing, not even its bad status")
-            << L{Packet({"Zed", "Nobody", "4", "2"}), Packet({"Zed", "Nobody", "4", "x"})}
-            << QList<int>{0, 0, 0, 0} << 0 << QStringList();
-        QTest::newRow("4 with 8 or -1 keeps the status, still redraws")
-            << L{Packet({"Al", "Ng", "4", "6"}), Packet({"Al", "Ng", "4", "8"}),
-                 Packet({"Al", "Ng", "4", "-1"})}
-            << QList<int>{0, 0, 6, 0} << 3 << QStringList();
-        QTest::newRow("4 with a status that does not convert")
-            << L{Packet({"Jane", "Doe", "4", "2"}), Packet({"Jane", "Doe", "4", "2x"})}
-            << QList<int>{2, 0, 0, 0} << 1 << QStringList{u"'2x' is not a valid integer value"_s};
-        QTest::newRow("7 from any sender, 8 ignored")
-            << L{Packet({"Zed", "Nobody", "7", "4"}), Packet({"Jane", "Doe", "7", "8"})}
-            << QList<int>{0, 0, 0, 4} << 2 << QStringList();
-        QTest::newRow("9 skips a group naming nobody, one redraw")
-            << L{Packet({"Srv", "", "9", "2", "Bo", "Li", "5", "No", "Body", "4", "al", "NG", "7"})}
-            << QList<int>{0, 5, 7, 2} << 1 << QStringList();
-        QTest::newRow("9 with blanks after the last group")
-            << L{Packet({"Srv", "", "9", "1", "Jane", "Doe", "6", " \t"})} << QList<int>{6, 0, 0, 1} << 1
-            << QStringList();
-        QTest::newRow("9 with -1 and 8 keeps the statuses")
-            << L{Packet({"Srv", "", "9", "1", "Jane", "Doe", "3"}),
-                 Packet({"Srv", "", "9", "-1", "Jane", "Doe", "8"})}
-            << QList<int>{3, 0, 0, 1} << 2 << QStringList();
-        QTest::newRow("9 bad status mid-way: earlier groups stay, no redraw")
-            << L{Packet({"Srv", "", "9", "3", "Jane", "Doe", "2", "Bo", "Li", "zz", "Al", "Ng", "4"})}
-            << QList<int>{2, 0, 0, 3} << 0 << QStringList{u"'zz' is not a valid integer value"_s};
-        QTest::newRow("9 last group lacking its status")
-            << L{Packet({"Srv", "", "9", "1", "Jane", "Doe", "1", "Bo", "Li"})} << QList<int>{1, 0, 0, 1} << 0
-            << QStringList{u"'' is not a valid integer value"_s};
-        QTest::newRow("chat marks an absent sender present, keeps a present one")
-            << L{Packet({"Jane", "Doe", "12", "0", "0", "Hi"}), Packet({"Bo", "Li", "4", "3"}),
-                 Packet({"bo", "li", "12", "0", "0", "Hi"})}
-            << QList<int>{1, 3, 0, 0} << 2 << QStringList();
-    }
-    void statusMessages()
-    {
-        QFETCH(QList<QByteArray>, lines);
-        QFETCH(QList<int>, statuses);
-        QFETCH(int, redraws);
-        QFETCH(QStringList, errors);
         joinClass();
-        const int boxesBefore = static_cast<int>(m_boxes->SeenBoxes().size());
         const int drawsBefore = form().ClassroomDrawCount();
-        for (qsizetype i = 0; i < errors.size(); ++i)
-            m_boxes->Then(ModalWatcher::ClickBox(QMessageBox::Ok));
-        for (const QByteArray& line : lines)
-            m_commServer->SendLine(line);
+        m_boxes->Then(ModalWatcher::ClickBox(QMessageBox::Ok));
+        m_commServer->SendLine(Packet({"Jane", "Doe", "4", "3"}));
+        m_commServer->SendLine(Packet({"Srv", "", "9", "2", "Bo", "Li", "zz"}));
+        m_commServer->SendLine(Packet({"Zed", "Nobody", "7", "4"}));
         sendMarkerAndWait();
-
-        QCOMPARE((QList<int>{status(0), status(1), status(2), int(form().Teacher().FStatus)}), statuses);
-        QCOMPARE(form().ClassroomDrawCount() - drawsBefore, redraws);
-        QCOMPARE(m_boxes->SeenTexts().mid(boxesBefore), errors);
-        // The picture shows what was last drawn: the first student's icon comes first in any layout.
-        if (redraws > 0)
-            QVERIFY(IconAt(form().ClassroomPicture(), 60, 120, statuses[0]));
+        QCOMPARE((QList<int>{status(0), status(1), status(2), int(form().Teacher().FStatus)}),
+                 (QList<int>{3, 0, 0, 4}));
+        QCOMPARE(form().ClassroomDrawCount() - drawsBefore, 2);
+        QCOMPARE(m_session->BoxesSinceJoin(), QStringList{u"'zz' is not a valid integer value"_s});
+        QVERIFY(IconAt(form().ClassroomPicture(), 60, 120, 3));
         QVERIFY(!Application().Terminated());
+    }
+
+    void chat_marksAnAbsentSenderPresent_keepsAPresentOne()
+    {
+        joinClass();
+        const int drawsBefore = form().ClassroomDrawCount();
+        m_commServer->SendLine(Packet({"Jane", "Doe", "12", "0", "0", "Hi"}));
+        m_commServer->SendLine(Packet({"Bo", "Li", "4", "3"}));
+        m_commServer->SendLine(Packet({"bo", "li", "12", "0", "0", "Hi"}));
+        sendMarkerAndWait();
+        QCOMPARE((QList<int>{status(0), status(1), status(2), int(form().Teacher().FStatus)}),
+                 (QList<int>{1, 3, 0, 0}));
+        QCOMPARE(form().ClassroomDrawCount() - drawsBefore, 2);
+        QVERIFY(IconAt(form().ClassroomPicture(), 60, 120, 1));
     }
 
     void classroomTab_sixColumnsAtDesignedSize_resizeRedraws()

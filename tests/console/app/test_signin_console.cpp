@@ -1,10 +1,10 @@
 // Sign-in of the console on its real windows against a scripted name server.
-#include "application.h"
-#include "apppath.h"
-#include "modalwatcher.h"
-#include "program.h"
-#include "scriptedpeer.h"
-#include "testconfig.h"
+#include "common/ui/application.h"
+#include "console/app/consoleprogram.h"
+#include "tests/support/consolesession.h"
+#include "tests/support/modalwatcher.h"
+#include "tests/support/scriptedpeer.h"
+#include "tests/support/testconfig.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -29,13 +29,25 @@ class TestSignInConsole : public QObject
     std::unique_ptr<ModalWatcher> m_boxes;
     std::unique_ptr<TProgram> m_program;
 
+    // The program reading its configuration from the test's folder, ticking fast, with recording
+    // desktop services.
+    void makeProgram()
+    {
+        Quillon::TProgramOptions options;
+        options.ConfigDir = m_dir.path();
+        options.TickMs = ConsoleSession::TickMs;
+        options.Services.Voice = std::make_unique<Quillon::TRecordingVoiceFactory>();
+        options.Services.Dialogs = std::make_unique<Quillon::TRecordingFileDialogs>();
+        options.Services.Shell = std::make_unique<Quillon::TRecordingShellOpen>();
+        m_program = std::make_unique<TProgram>(std::move(options));
+    }
+
     // Builds the program over the scripted name server and starts it; the login is answered.
     void start(const QString& first = QStringLiteral("Ann"), const QString& last = QStringLiteral("Lee"),
                const QString& password = QStringLiteral("secret"))
     {
         QVERIFY(WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer->Port())));
-        m_program = std::make_unique<TProgram>();
-        Quillon::AppPath = m_dir.path() + QLatin1Char('/');
+        makeProgram();
         m_boxes->Then(ModalWatcher::Login(first, last, password));
         m_program->Form_Main->show();
         QVERIFY(m_nameServer->WaitForClient());
@@ -54,7 +66,6 @@ class TestSignInConsole : public QObject
 private Q_SLOTS:
     void init()
     {
-        Application().Reset(QStringLiteral("Brivane"));
         m_nameServer = std::make_unique<ScriptedPeer>();
         m_boxes = std::make_unique<ModalWatcher>();
     }
@@ -211,8 +222,7 @@ private Q_SLOTS:
 
     void cancelledLogin_endsWithoutConnectingOrMessage()
     {
-        m_program = std::make_unique<TProgram>();
-        Quillon::AppPath = m_dir.path() + QLatin1Char('/');
+        makeProgram();
         QVERIFY(WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer->Port())));
         m_boxes->Then(ModalWatcher::CancelDialog());
         m_program->Form_Main->show();
@@ -228,8 +238,7 @@ private Q_SLOTS:
         m_boxes->Then(ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral("Lee"), QString()));
         m_boxes->Then(ModalWatcher::ClickBox(QMessageBox::Ok));
         QVERIFY(WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer->Port())));
-        m_program = std::make_unique<TProgram>();
-        Quillon::AppPath = m_dir.path() + QLatin1Char('/');
+        makeProgram();
         m_program->Form_Main->show();
         QTRY_VERIFY(Application().Terminated());
         QCOMPARE(m_boxes->SeenTexts().last(),
@@ -255,8 +264,7 @@ private Q_SLOTS:
         QFETCH(int, port);
         if (!ini.isEmpty())
             QVERIFY(WriteTeacherConfig(m_dir.path(), ini));
-        m_program = std::make_unique<TProgram>();
-        Quillon::AppPath = m_dir.path() + QLatin1Char('/');
+        makeProgram();
         m_boxes->Then(ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral("Lee"), QString()));
         m_boxes->Then(ModalWatcher::ClickBox(QMessageBox::Ok)); // in case nothing listens there
         m_program->Form_Main->show();

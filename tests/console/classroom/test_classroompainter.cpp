@@ -1,6 +1,6 @@
 // The classroom picture read pixel by pixel: where icons and labels land and in which colour.
-#include "classroompainter.h"
-#include "statusicons.h"
+#include "console/classroom/classroompainter.h"
+#include "console/classroom/statusicons.h"
 
 #include <QPainter>
 #include <QTest>

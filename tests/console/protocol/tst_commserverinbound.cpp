@@ -1,8 +1,8 @@
 // Every line the communication server delivers, read field by field.
-#include "commserverprotocol.h"
+#include "console/protocol/commserverprotocol.h"
 
-#include "error.h"
-#include "wire.h"
+#include "common/core/error.h"
+#include "common/core/wire.h"
 
 #include <QTest>
 

@@ -1,27 +1,16 @@
-#include "officesession.h"
+#include "tests/gradebook/app/officesession.h"
 
-#include "application.h"
-#include "apppath.h"
-#include "stringgrid.h"
-#include "stringgridmodel.h"
-#include "testconfig.h"
+#include "gradebook/grid/stringgrid.h"
+#include "gradebook/grid/stringgridmodel.h"
+#include "tests/support/testconfig.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QMessageBox>
-#include <QTest>
 
 const QByteArray OfficeSession::Course("Algebra");
 
 OfficeSession::OfficeSession()
     : m_nameServer(std::make_unique<ScriptedPeer>()), m_boxes(std::make_unique<ModalWatcher>())
 {
-    Quillon::Application().Reset(QStringLiteral("Cortelle"));
-    // A box nobody answers would hold the test inside its loop until the time-out: after about
-    // two seconds it is closed (it is still in SeenBoxes, so the test sees it was there).
-    m_strayBoxes.setInterval(100);
-    QObject::connect(&m_strayBoxes, &QTimer::timeout, [this] { CloseStrayBox(); });
-    m_strayBoxes.start();
 }
 
 OfficeSession::~OfficeSession()
@@ -31,30 +20,21 @@ OfficeSession::~OfficeSession()
     m_nameServer.reset();
 }
 
-void OfficeSession::CloseStrayBox()
-{
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || modal != m_strayBox) {
-        m_strayBox = modal;
-        m_strayTicks = 0;
-        return;
-    }
-    if (++m_strayTicks == 20 && m_boxes->Pending() == 0) {
-        qWarning() << "closing an unanswered box:" << modal->windowTitle()
-                   << (qobject_cast<QMessageBox*>(modal) ? qobject_cast<QMessageBox*>(modal)->text()
-                                                         : QString());
-        modal->close();
-    }
-}
-
 bool OfficeSession::SignIn()
 {
     if (!WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer->Port())))
         return false;
-    m_program = std::make_unique<Cortelle::TProgram>();
-    Quillon::AppPath = m_dir.path() + QLatin1Char('/');
-    // The exchange takes one tick per line; a short interval keeps the tests quick.
-    Form().findChild<QTimer*>(QStringLiteral("Timer1"))->setInterval(40);
+    Quillon::TProgramOptions options;
+    options.ConfigDir = m_dir.path();
+    options.TickMs = TickMs;
+    auto spreadsheet = std::make_unique<Quillon::TRecordingSpreadsheetLauncher>();
+    m_spreadsheet = spreadsheet.get();
+    options.Services.Spreadsheet = std::move(spreadsheet);
+    options.Services.Voice = std::make_unique<Quillon::TRecordingVoiceFactory>();
+    options.Services.Shell = std::make_unique<Quillon::TRecordingShellOpen>();
+    options.Services.Dialogs = std::make_unique<Quillon::TRecordingFileDialogs>();
+    m_program = std::make_unique<Cortelle::TProgram>(std::move(options));
+
     m_boxes->Then(ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("pw")));
     Form().show();
     if (!m_nameServer->WaitForClient())

@@ -1,15 +1,16 @@
 #pragma once
 
 // The course office signed in at a scripted name server, for the grade-book tests: the real
-// program's windows, its real sign-in lines, and a watcher that answers the boxes.
-#include "modalwatcher.h"
-#include "program.h"
-#include "scriptedpeer.h"
+// program's windows, its real sign-in lines, a short tick, a watcher that answers the boxes and a
+// spreadsheet program that only records what it was asked to open.
+#include "gradebook/app/officeprogram.h"
+#include "tests/support/modalwatcher.h"
+#include "tests/support/recordingservices.h"
+#include "tests/support/scriptedpeer.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <memory>
 
@@ -22,7 +23,8 @@ class TStringGridModel;
 class OfficeSession
 {
 public:
-    static const QByteArray Course; // the course the teacher picks
+    static const QByteArray Course;   // the course the teacher picks
+    static constexpr int TickMs = 40; // the exchange takes one tick per line
 
     OfficeSession();
     ~OfficeSession();
@@ -36,10 +38,14 @@ public:
     // Sign-in, titles and roster in one.
     bool Open(const QByteArray& columnTitles, const QByteArray& groupTitles, const QList<QByteArray>& roster);
 
+    // The program and what it shows; only after SignIn.
+    Cortelle::TProgram& Program() const { return *m_program; }
     Cortelle::TForm_Main& Form() const { return *m_program->Form_Main; }
     Cortelle::TStringGrid& Grid() const;
     Cortelle::TStringGridModel& Cells() const;
     QAction& Action(const char* name) const;
+    // Every workbook the export has handed to the spreadsheet program.
+    Quillon::TRecordingSpreadsheetLauncher& Spreadsheet() const { return *m_spreadsheet; }
 
     ScriptedPeer& NameServer() { return *m_nameServer; }
     ModalWatcher& Boxes() { return *m_boxes; }
@@ -50,13 +56,10 @@ public:
 private:
     // The line the office answers once everything sent before it has been handled.
     bool Sync();
-    void CloseStrayBox();
 
     QTemporaryDir m_dir;
     std::unique_ptr<ScriptedPeer> m_nameServer;
     std::unique_ptr<ModalWatcher> m_boxes;
     std::unique_ptr<Cortelle::TProgram> m_program;
-    QTimer m_strayBoxes;
-    QWidget* m_strayBox = nullptr;
-    int m_strayTicks = 0;
+    Quillon::TRecordingSpreadsheetLauncher* m_spreadsheet = nullptr; // owned by the program's options
 };

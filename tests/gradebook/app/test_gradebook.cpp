@@ -1,8 +1,9 @@
-// The grade book built from the sign-in's titles and roster, on the real main window.
-#include "mainform.h"
-#include "officesession.h"
-#include "stringgrid.h"
-#include "stringgridmodel.h"
+// The grade book built from the sign-in's titles and roster, on the real main window. The layout
+// itself is tested without a window in tests/gradebook/book.
+#include "gradebook/app/officemainform.h"
+#include "gradebook/grid/stringgrid.h"
+#include "gradebook/grid/stringgridmodel.h"
+#include "tests/gradebook/app/officesession.h"
 
 #include <QMessageBox>
 #include <QTabWidget>
@@ -88,64 +89,22 @@ private Q_SLOTS:
         QCOMPARE(roster.Items(1)->GradeRecord(), QByteArray("s2$$$D;B+;"));
     }
 
-    void gradePieces_data()
+    void gradePieces_shownAsCutAndUploadedTrimmed()
     {
-        QTest::addColumn<QByteArray>("grades");
-        QTest::addColumn<QList<QByteArray>>("shown");
-        QTest::addColumn<QByteArray>("uploaded");
-        QTest::newRow("empty piece keeps its place")
-            << QByteArray("A;;C") << QList<QByteArray>{"A", "", "C"} << QByteArray("A;;C");
-        QTest::newRow("trailing separator adds nothing")
-            << QByteArray("A;B;") << QList<QByteArray>{"A", "B", ""} << QByteArray("A;B;");
-        QTest::newRow("fourth piece neither shown nor uploaded")
-            << QByteArray("A;B;C;D") << QList<QByteArray>{"A", "B", "C"} << QByteArray("A;B;C");
-        QTest::newRow("blanks shown, trimmed in the upload")
-            << QByteArray(" A ;B\t;  C") << QList<QByteArray>{" A ", "B\t", "  C"} << QByteArray("A;B;C");
-        QTest::newRow("empty first cell")
-            << QByteArray(";B;C") << QList<QByteArray>{"", "B", "C"} << QByteArray(";B;C");
-        QTest::newRow("no grades") << QByteArray() << QList<QByteArray>{"", "", ""} << QByteArray(";;");
-    }
-
-    void gradePieces()
-    {
-        QFETCH(QByteArray, grades);
-        QFETCH(QList<QByteArray>, shown);
-        QFETCH(QByteArray, uploaded);
         OfficeSession office;
-        QVERIFY(office.Open("Q1;Q2;Q3", "", {"s1", "Jane", "Doe", "jane@example.org", grades}));
-        QCOMPARE(Row(office.Cells(), 2, 3, 5), shown);
+        QVERIFY(office.Open("Q1;Q2;Q3", "", {"s1", "Jane", "Doe", "jane@example.org", " A ;;C;D"}));
+        QCOMPARE(Row(office.Cells(), 2, 3, 5), (QList<QByteArray>{" A ", "", "C"}));
         QCOMPARE(office.Cells().Cells(6, 2), QByteArray()); // nothing stored past the last title
-        QCOMPARE(Upload(office), Packet({OfficeSession::Course, "s1", uploaded}));
+        QCOMPARE(Upload(office), Packet({OfficeSession::Course, "s1", "A;;C"}));
     }
 
-    void groupTitles_data()
+    void groupTitles_overTheGradeColumns_stopAtTheGrid()
     {
-        QTest::addColumn<QByteArray>("groups");
-        QTest::addColumn<QList<QByteArray>>("row0"); // columns 0 to 6
-        QTest::newRow("span") << QByteArray("Homework:3:5")
-                              << QList<QByteArray>{"", "", "", "Homework", "Homework", "Homework", ""};
-        QTest::newRow("last before first writes nothing")
-            << QByteArray("Final:6:5") << QList<QByteArray>{"", "", "", "", "", "", ""};
-        QTest::newRow("beyond the grid, reversed")
-            << QByteArray("Final:7:6") << QList<QByteArray>{"", "", "", "", "", "", ""};
-        QTest::newRow("overlap: the later wins")
-            << QByteArray("A:3:5;B:5:6") << QList<QByteArray>{"", "", "", "A", "A", "B", "B"};
-        QTest::newRow("covered whole by a later one")
-            << QByteArray("A:4:4;B:3:6") << QList<QByteArray>{"", "", "", "B", "B", "B", "B"};
-        QTest::newRow("negative columns write nothing")
-            << QByteArray("N:-5:1") << QList<QByteArray>{"N", "N", "", "", "", "", ""};
-        QTest::newRow("far end stops at the grid")
-            << QByteArray("X:5:2000000000") << QList<QByteArray>{"", "", "", "", "", "X", "X"};
-    }
-
-    void groupTitles()
-    {
-        QFETCH(QByteArray, groups);
-        QFETCH(QList<QByteArray>, row0);
         OfficeSession office;
-        QVERIFY(office.Open("Q1;Q2;Q3;Q4", groups, {"s1", "Jane", "Doe", "jane@example.org", "A"}));
+        QVERIFY(office.Open("Q1;Q2;Q3;Q4", "A:3:5;B:5:6;X:6:2000000000",
+                            {"s1", "Jane", "Doe", "jane@example.org", "A"}));
         QCOMPARE(office.Cells().ColCount(), 7);
-        QCOMPARE(Row(office.Cells(), 0, 0, 6), row0);
+        QCOMPARE(Row(office.Cells(), 0, 0, 6), (QList<QByteArray>{"", "", "", "A", "A", "B", "X"}));
         QCOMPARE(office.Cells().Cells(7, 0), QByteArray());
     }
 

@@ -1,11 +1,11 @@
 // Spreadsheet export from the real main window, the workbook read back by Debian's openpyxl.
-#include "ansi.h"
-#include "mainform.h"
-#include "officesession.h"
-#include "recordinglauncher.h"
-#include "stringgrid.h"
-#include "stringgridmodel.h"
+#include "common/core/ansi.h"
+#include "gradebook/app/officemainform.h"
+#include "gradebook/grid/stringgrid.h"
+#include "gradebook/grid/stringgridmodel.h"
 #include "testdata.h"
+#include "tests/gradebook/app/officesession.h"
+#include "tests/support/recordingservices.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,11 +18,11 @@
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
-using Cortelle::TRecordingSpreadsheetLauncher;
+using Quillon::TRecordingSpreadsheetLauncher;
 
 namespace {
 
-const QString Question = u"Are you sure to export all the data into Microsoft Excel?"_s;
+const QString Question = u"Are you sure to export all the data into LibreOffice Calc?"_s;
 
 // The first worksheet as Debian's openpyxl reads it (the pyenv python3 lacks Debian's modules).
 QJsonObject ReadBack(const QString& path)
@@ -49,14 +49,6 @@ QMap<QPair<int, int>, QString> Texts(const QJsonObject& sheet)
     return texts;
 }
 
-TRecordingSpreadsheetLauncher* RecordExports(OfficeSession& office)
-{
-    auto launcher = std::make_unique<TRecordingSpreadsheetLauncher>();
-    TRecordingSpreadsheetLauncher* recording = launcher.get();
-    office.Form().SetSpreadsheetLauncher(std::move(launcher));
-    return recording;
-}
-
 } // namespace
 
 class TestGradeBookExport : public QObject
@@ -68,7 +60,7 @@ private Q_SLOTS:
     {
         OfficeSession office;
         QVERIFY(office.Open("Q1", "", {"s1", "Jane", "Doe", "jane@example.org", "A"}));
-        TRecordingSpreadsheetLauncher* launcher = RecordExports(office);
+        TRecordingSpreadsheetLauncher* launcher = &office.Spreadsheet();
         office.Boxes().Then(ModalWatcher::ClickBox(QMessageBox::Cancel));
         office.Action("Action_Excel").trigger();
         QCOMPARE(office.Boxes().SeenTexts().last(), Question);
@@ -81,7 +73,7 @@ private Q_SLOTS:
         OfficeSession office;
         QVERIFY(office.SignIn());
         QVERIFY(office.SendTitles("Q1;Q2", ""));
-        TRecordingSpreadsheetLauncher* launcher = RecordExports(office);
+        TRecordingSpreadsheetLauncher* launcher = &office.Spreadsheet();
         office.Boxes().Then(ModalWatcher::ClickBox(QMessageBox::Ok));
         office.Action("Action_Excel").trigger();
         QCOMPARE(office.Boxes().SeenBoxes().size(), 3);
@@ -96,7 +88,7 @@ private Q_SLOTS:
                             {"s1", "=1+1", " Lee ", "\xE9lise@example.org", " A ;;5;TRUE", //
                              "s2", "Ann", "Roy", "ann@example.org", "0042;-1;=SUM(A1:A2)", //
                              "s3", "Bo", "Li", "bo@example.org", "B;C;D;E;beyond"}));
-        TRecordingSpreadsheetLauncher* launcher = RecordExports(office);
+        TRecordingSpreadsheetLauncher* launcher = &office.Spreadsheet();
         office.Boxes().Then(ModalWatcher::ClickBox(QMessageBox::Ok));
         office.Action("Action_Excel").trigger();
         QCOMPARE(office.Boxes().SeenTexts().last(), Question);
@@ -128,7 +120,7 @@ private Q_SLOTS:
         QVERIFY(office.Open("Quiz 1;Midterm", "",
                             {"s1", "Jane", "Doe", "jane@example.org", "A;B", //
                              "s2", "Bo", "Li", "bo@example.org", "C;D"}));
-        TRecordingSpreadsheetLauncher* launcher = RecordExports(office);
+        TRecordingSpreadsheetLauncher* launcher = &office.Spreadsheet();
         office.Form().findChild<QTabWidget*>(u"PageControl_Main"_s)->setCurrentIndex(0);
         office.Form().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&office.Form()));

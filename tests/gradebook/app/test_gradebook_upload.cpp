@@ -1,8 +1,8 @@
 // Grade upload and the close question, on the real main window against a scripted name server.
-#include "application.h"
-#include "mainform.h"
-#include "officesession.h"
-#include "stringgridmodel.h"
+#include "common/ui/application.h"
+#include "gradebook/app/officemainform.h"
+#include "gradebook/grid/stringgridmodel.h"
+#include "tests/gradebook/app/officesession.h"
 
 #include <QMessageBox>
 #include <QTest>

@@ -1,10 +1,10 @@
 // Sign-in of the course office on its real windows against a scripted name server.
-#include "application.h"
-#include "apppath.h"
-#include "modalwatcher.h"
-#include "program.h"
-#include "scriptedpeer.h"
-#include "testconfig.h"
+#include "common/core/apppath.h"
+#include "gradebook/app/officeprogram.h"
+#include "tests/support/modalwatcher.h"
+#include "tests/support/recordingservices.h"
+#include "tests/support/scriptedpeer.h"
+#include "tests/support/testconfig.h"
 
 #include <QComboBox>
 #include <QMessageBox>
@@ -13,7 +13,6 @@
 #include <QTest>
 
 using Cortelle::TProgram;
-using Quillon::Application;
 
 namespace {
 const QByteArray Header("\xC2\xC3\xC4", 3);
@@ -31,8 +30,11 @@ class TestSignInOffice : public QObject
     void start()
     {
         QVERIFY(WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer->Port())));
-        m_program = std::make_unique<TProgram>();
-        Quillon::AppPath = m_dir.path() + QLatin1Char('/');
+        Quillon::TProgramOptions options;
+        options.ConfigDir = m_dir.path();
+        options.TickMs = 40;
+        options.Services.Spreadsheet = std::make_unique<Quillon::TRecordingSpreadsheetLauncher>();
+        m_program = std::make_unique<TProgram>(std::move(options));
         m_boxes->Then(
             ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral(" Lee"), QStringLiteral("pw")));
         m_program->Form_Main->show();
@@ -51,7 +53,6 @@ class TestSignInOffice : public QObject
 private Q_SLOTS:
     void init()
     {
-        Application().Reset(QStringLiteral("Cortelle"));
         m_nameServer = std::make_unique<ScriptedPeer>();
         m_boxes = std::make_unique<ModalWatcher>();
     }
@@ -61,6 +62,19 @@ private Q_SLOTS:
         m_program.reset();
         m_boxes.reset();
         m_nameServer.reset();
+    }
+
+    // What the program entry starts with: the real services and the configuration beside the program.
+    void defaultOptions_realServicesAndConfigBesideTheProgram()
+    {
+        m_program = std::make_unique<TProgram>();
+        const Quillon::TPlatformServices& services = m_program->Options.Services;
+        QVERIFY(services.Voice && services.Shell && services.Dialogs && services.Spreadsheet);
+        QVERIFY(dynamic_cast<Quillon::TCalcLauncher*>(services.Spreadsheet.get()));
+        QCOMPARE(Quillon::AppPath, Quillon::ExecutableDirectory());
+        QCOMPARE(m_program->Options.TickMs, 500);
+        QCOMPARE(m_program->Form_Main->findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 500);
+        QCOMPARE(m_program->App.Title(), QStringLiteral("Cortelle"));
     }
 
     void fullExchange_keepsConnectionOpen()
@@ -108,7 +122,7 @@ private Q_SLOTS:
         QTest::qWait(1200);
         QCOMPARE(m_boxes->SeenBoxes().size(), 1); // the login only
         QVERIFY(!m_program->Form_Main->NameServerConnection().Connected());
-        QVERIFY(!Application().Terminated());
+        QVERIFY(!m_program->App.Terminated());
     }
 
     void refusal_endsAfterBox()
@@ -116,7 +130,7 @@ private Q_SLOTS:
         start();
         m_boxes->Then(ModalWatcher::ClickBox(QMessageBox::Ok));
         m_nameServer->SendLine(Packet({"9", "Unknown teacher"}));
-        QTRY_VERIFY(Application().Terminated());
+        QTRY_VERIFY(m_program->App.Terminated());
         QCOMPARE(m_boxes->SeenTexts().last(), QStringLiteral("Unknown teacher"));
         QCOMPARE(m_boxes->SeenBoxes().last().caption, QStringLiteral("Cortelle Version 3.1"));
     }

@@ -1,13 +1,13 @@
-#include "ansi.h"
-#include "error.h"
-#include "exportblock.h"
-#include "privatefiles.h"
-#include "recordinglauncher.h"
-#include "spreadsheetexport.h"
-#include "spreadsheetlauncher.h"
-#include "stringgridmodel.h"
+#include "common/core/ansi.h"
+#include "common/core/error.h"
+#include "common/platform/spreadsheetlauncher.h"
+#include "gradebook/export/exportblock.h"
+#include "gradebook/export/privatefiles.h"
+#include "gradebook/export/spreadsheetexport.h"
+#include "gradebook/export/workbookwriter.h"
+#include "gradebook/grid/stringgridmodel.h"
 #include "testdata.h"
-#include "workbookwriter.h"
+#include "tests/support/recordingservices.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +23,8 @@
 
 using namespace Qt::StringLiterals;
 using namespace Cortelle;
+using Quillon::TCalcLauncher;
+using Quillon::TRecordingSpreadsheetLauncher;
 
 namespace {
 

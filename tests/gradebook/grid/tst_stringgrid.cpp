@@ -1,5 +1,5 @@
-#include "stringgrid.h"
-#include "stringgridmodel.h"
+#include "gradebook/grid/stringgrid.h"
+#include "gradebook/grid/stringgridmodel.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
-#include "error.h"
-#include "stringgridmodel.h"
-#include "studentlist.h"
+#include "common/core/error.h"
+#include "common/core/studentlist.h"
+#include "gradebook/grid/stringgridmodel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
 // Chat colour values: plain 0x00BBGGRR values and the display colours with the top bit set.
-#include "colorvalue.h"
+#include "console/chat/colorvalue.h"
 
 #include <QSet>
 #include <QTest>
@@ -108,8 +108,7 @@ private Q_SLOTS:
             values.insert(colours.at(i).value);
             // Plain colours first, then only display colours, each of which draws from a role.
             QCOMPARE(colours.at(i).value < 0, i >= 20);
-            if (i >= 20)
-                QVERIFY2(SystemColorRole(colours.at(i).value), qPrintable(colours.at(i).name));
+            QVERIFY2(bool(SystemColorRole(colours.at(i).value)) == (i >= 20), qPrintable(colours.at(i).name));
         }
         QCOMPARE(values.size(), colours.size());
         QVERIFY(values.contains(clBtnFace));

@@ -1,6 +1,6 @@
 // Group titles from their name:first:last texts.
-#include "error.h"
-#include "title.h"
+#include "common/core/error.h"
+#include "gradebook/book/title.h"
 
 #include <QTest>
 

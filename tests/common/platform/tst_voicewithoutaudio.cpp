@@ -1,7 +1,7 @@
 // A workstation without audio output: the engine is there but cannot speak, so no voice is made
 // and the caller can tell the teacher once instead of failing at every message.
-#include "error.h"
-#include "texttospeechvoice.h"
+#include "common/core/error.h"
+#include "common/platform/texttospeechvoice.h"
 
 #include <QTest>
 
@@ -19,14 +19,14 @@ private Q_SLOTS:
 void TVoiceWithoutAudioTest::createFails_data()
 {
     QTest::addColumn<QString>("engine");
-    QTest::newRow("flite, no audio output") << Brivane::TTextToSpeechVoiceFactory::DefaultEngine;
+    QTest::newRow("flite, no audio output") << Quillon::TTextToSpeechVoiceFactory::DefaultEngine;
     QTest::newRow("engine not installed") << u"no-such-engine"_s;
 }
 
 void TVoiceWithoutAudioTest::createFails()
 {
     QFETCH(QString, engine);
-    Brivane::TTextToSpeechVoiceFactory factory(engine);
+    Quillon::TTextToSpeechVoiceFactory factory(engine);
     try {
         const auto voice = factory.Create();
         QFAIL("a voice was made");

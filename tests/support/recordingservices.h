@@ -1,0 +1,105 @@
+#pragma once
+
+// Recording doubles of the desktop services, for tests: they remember what the program asked of
+// the desktop and start nothing.
+#include "common/core/error.h"
+#include "common/platform/services.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <memory>
+#include <utility>
+
+namespace Quillon {
+
+// Every voice it makes writes what it is asked to speak into one list. With FailCreate set,
+// Create() fails as a workstation without a speech engine would.
+class TRecordingVoiceFactory final : public TVoiceFactory
+{
+public:
+    bool FailCreate = false;
+
+    std::unique_ptr<TVoice> Create() override
+    {
+        ++m_createCount;
+        if (FailCreate)
+            throw Error(QStringLiteral("No speech engine on this test workstation."));
+        return std::make_unique<TRecordingVoice>(m_spoken);
+    }
+
+    int CreateCount() const { return m_createCount; }
+    // Every text in the order it was handed over, empty ones included.
+    const QStringList& Spoken() const { return *m_spoken; }
+
+private:
+    class TRecordingVoice final : public TVoice
+    {
+    public:
+        explicit TRecordingVoice(std::shared_ptr<QStringList> spoken) : m_spoken(std::move(spoken)) {}
+        void Speak(const QString& text) override { m_spoken->append(text); }
+
+    private:
+        std::shared_ptr<QStringList> m_spoken;
+    };
+
+    int m_createCount = 0;
+    std::shared_ptr<QStringList> m_spoken = std::make_shared<QStringList>();
+};
+
+class TRecordingShellOpen final : public TShellOpen
+{
+public:
+    struct Call
+    {
+        QString target;
+        int showCommand = 0;
+        bool operator==(const Call&) const = default;
+    };
+    void Open(const QString& target, int showCommand) override { Calls.push_back({target, showCommand}); }
+
+    QList<Call> Calls;
+};
+
+// Answers each dialog with the next queued path (an empty one cancels); with nothing queued it
+// cancels. Remembers what each dialog offered.
+class TRecordingFileDialogs final : public TFileDialogs
+{
+public:
+    QString SaveFileName(QWidget*, const TSaveFileRequest& request) override
+    {
+        SaveRequests.append(request.ObjectName);
+        return next();
+    }
+    QString OpenFileName(QWidget*, const QString& objectName) override
+    {
+        OpenRequests.append(objectName);
+        return next();
+    }
+
+    std::deque<QString> Answers;
+    QStringList SaveRequests;
+    QStringList OpenRequests;
+
+private:
+    QString next()
+    {
+        if (Answers.empty())
+            return QString();
+        QString answer = std::move(Answers.front());
+        Answers.pop_front();
+        return answer;
+    }
+};
+
+// Remembers every file it was asked to open.
+class TRecordingSpreadsheetLauncher final : public TSpreadsheetLauncher
+{
+public:
+    void OpenAsNewDocument(const QString& file) override { Opened.append(file); }
+
+    QStringList Opened;
+};
+
+} // namespace Quillon
