@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps build test test-main test-asan run bench format clean
+.PHONY: all deps build test test-main test-asan run bench format format-check clean
 
 all: build
 
@@ -15,7 +15,9 @@ build: deps
 	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_WERROR=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: test-main test-asan
+# The format check comes first (it takes a second), then both test builds.
+test: format-check
+	@$(MAKE) --no-print-directory test-main test-asan
 
 test-main: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -36,6 +38,11 @@ bench: build
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails, naming file and line, on any tracked source that `make format` would change.
+format-check: deps
+	@git ls-files -z '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run -Werror
+	@echo "Every tracked .cpp and .h file is formatted."
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
