@@ -19,19 +19,15 @@ function(quillon_target_defaults target)
 endfunction()
 
 # A test executable registered with CTest, headless and isolated:
-#   quillon_add_test(NAME test_codec SOURCES a.cpp b.cpp LIBS quillon_core [GTEST] [DATA_DIR dir] [TIMEOUT s])
-# Qt Test executables are the default; GTEST links GoogleTest's main instead.
+#   quillon_add_test(NAME test_codec SOURCES a.cpp b.cpp LIBS quillon_core [DATA_DIR dir] [TIMEOUT s]
+#                    [ENVIRONMENT VAR=value ...])
+# Every test is a Qt Test executable.
 function(quillon_add_test)
-  cmake_parse_arguments(T "GTEST" "NAME;DATA_DIR;TIMEOUT" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;DATA_DIR;TIMEOUT" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   quillon_target_defaults(${T_NAME})
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  if(T_GTEST)
-    find_package(GTest REQUIRED)
-    target_link_libraries(${T_NAME} PRIVATE GTest::gtest GTest::gtest_main)
-  else()
-    target_link_libraries(${T_NAME} PRIVATE Qt6::Test)
-  endif()
+  target_link_libraries(${T_NAME} PRIVATE Qt6::Test)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS})
   if(T_DATA_DIR)
     set(QUILLON_TEST_DATA_DIR "${T_DATA_DIR}")

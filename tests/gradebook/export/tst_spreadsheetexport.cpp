@@ -23,7 +23,6 @@
 
 using namespace Qt::StringLiterals;
 using namespace Cortelle;
-using Quillon::TCalcLauncher;
 using Quillon::TRecordingSpreadsheetLauncher;
 
 namespace {
@@ -78,8 +77,6 @@ private Q_SLOTS:
     void unwritableTarget_throws_data();
     void unwritableTarget_throws();
     void noPrivateFolder_throwsAndStartsNothing();
-    void missingSpreadsheetProgram_throws();
-    void launcher_handsTheFileOverAsOneArgument();
 };
 
 void TestSpreadsheetExport::workbook_holdsHeaderAndStudentsAsUntouchedText()
@@ -185,37 +182,6 @@ void TestSpreadsheetExport::noPrivateFolder_throwsAndStartsNothing()
     FillGradeBook(model);
     QVERIFY_THROWS_EXCEPTION(Quillon::Error, ExportToSpreadsheet(BuildExportBlock(model), files, launcher));
     QVERIFY(launcher.Opened.isEmpty());
-}
-
-void TestSpreadsheetExport::missingSpreadsheetProgram_throws()
-{
-    TCalcLauncher launcher(u"cortelle-test-no-such-spreadsheet-program"_s);
-    try {
-        launcher.OpenAsNewDocument(u"/tmp/Grades.xlsx"_s);
-        QFAIL("no error");
-    } catch (const Quillon::Error& error) {
-        QCOMPARE(error.message(), u"The spreadsheet program (LibreOffice Calc) could not be started."_s);
-    }
-}
-
-void TestSpreadsheetExport::launcher_handsTheFileOverAsOneArgument()
-{
-    // A stand-in program that records its arguments one a line.
-    QTemporaryDir dir;
-    const QString program = dir.filePath(u"fake-soffice"_s);
-    QFile script(program);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0.args\"\n");
-    script.close();
-    QVERIFY(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-
-    const QString file = dir.filePath(u"my grades; $(touch pwned) 'x'.xlsx"_s);
-    TCalcLauncher(program).OpenAsNewDocument(file);
-    QFile args(program + u".args"_s);
-    QTRY_VERIFY(args.exists());
-    QVERIFY(args.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(args.readAll()), u"--calc\n-n\n"_s + file + u"\n"_s);
-    QVERIFY(!QFileInfo::exists(dir.filePath(u"pwned"_s)));
 }
 
 QTEST_GUILESS_MAIN(TestSpreadsheetExport)
