@@ -11,6 +11,7 @@
 #include "console/classroom/classroompage.h"
 #include "console/link/classlink.h"
 #include "console/protocol/commserverprotocol.h"
+#include "console/whiteboard/whiteboardpage.h"
 #include "ui_consolemainform.h"
 
 #include <QCloseEvent>
@@ -57,6 +58,8 @@ TForm_Main::TForm_Main(const TProgramOptions& options, QWidget* parent)
     FChat = new TChatPage(*this, *options.Services.Voice, *options.Services.Dialogs, ui->ts_ChatingRoom);
     FChat->setGeometry(4, 108, 384, 400);
     addAction(FChat->SendAction()); // Ctrl+S works wherever the focus is, on every page
+    FWhiteBoard = new TWhiteBoardPage(*this, ui->ts_ChatingRoom);
+    FWhiteBoard->setGeometry(392, 108, 392, 400);
 
     FClassroom = new TClassroomPage(*this, ui->ts_Classroom);
 
@@ -68,6 +71,7 @@ TForm_Main::~TForm_Main()
     // The pages go first: nothing of theirs may run on the freed lists below. The classroom's
     // controls, which call into it, go before the classroom itself.
     delete FChat;
+    delete FWhiteBoard;
     qDeleteAll(ui->ts_Classroom->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     delete FClassroom;
     FormDestroy();
@@ -77,8 +81,6 @@ void TForm_Main::FormCreate()
 {
     FRoster = std::make_unique<TStudentList>();
     AppPath = ConfigPath();
-    FSentActions = std::make_unique<TDrawActionList>();
-    FPendingActions = std::make_unique<TDrawActionList>();
     FCourseList.clear();
     FChat->ColorBoxChange();
     FTeacher = std::make_unique<TStudent>();
@@ -88,8 +90,6 @@ void TForm_Main::FormCreate()
 void TForm_Main::FormDestroy()
 {
     FRoster.reset();
-    FSentActions.reset();
-    FPendingActions.reset();
     FCourseList.clear();
     FTeacher.reset();
 }
@@ -207,9 +207,13 @@ void TForm_Main::MarkOnline(const QByteArray& first, const QByteArray& last)
     FClassroom->MarkOnline(first, last);
 }
 
-// The whiteboard, the web browser and the push-permission lists arrive as features of their own;
-// until then these hand-over points do nothing.
-void TForm_Main::BlankBoard() {}
+void TForm_Main::BlankBoard()
+{
+    FWhiteBoard->BlankBoard();
+}
+
+// The web browser and the push-permission lists arrive as features of their own; until then
+// these hand-over points do nothing.
 
 void TForm_Main::NavigateToAddress() {}
 

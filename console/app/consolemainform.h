@@ -3,7 +3,6 @@
 #include "common/core/studentlist.h"
 #include "common/ui/signinwindow.h"
 #include "console/link/classcontext.h"
-#include "console/whiteboard/drawaction.h"
 
 #include <QByteArray>
 #include <QList>
@@ -21,6 +20,7 @@ class TForm_Main;
 class TChatPage;
 class TClassLink;
 class TClassroomPage;
+class TWhiteBoardPage;
 
 // The teacher console's main window: the host of the console's features. It signs in, joins the
 // class through the link and places each feature's page on its tab; the specified hand-over
@@ -51,6 +51,7 @@ public:
     TClassLink& Link() override { return *FLink; }
     void MarkOnline(const QByteArray& first, const QByteArray& last) override;
     void RemoveFromPushList(const QByteArray& displayName) override;
+    void ShowStatus(int panel, const QString& text) override { SetPanelText(panel, text); }
 
 protected:
     // --- sign-in hand-over
@@ -83,8 +84,6 @@ protected:
     QByteArray FCommHost;
     int FCommPort = 0;
     std::unique_ptr<Quillon::TStudent> FTeacher;
-    std::unique_ptr<TDrawActionList> FSentActions;
-    std::unique_ptr<TDrawActionList> FPendingActions;
 
 private:
     const Quillon::TProgramOptions& m_options;
@@ -93,6 +92,7 @@ private:
     TClassLink* FLink = nullptr; // owned by the window
     TChatPage* FChat = nullptr;  // the pages are owned by their tabs
     TClassroomPage* FClassroom = nullptr;
+    TWhiteBoardPage* FWhiteBoard = nullptr; // owns FSentActions and FPendingActions
 };
 
 } // namespace Brivane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 namespace Quillon {
 class TStudent;
@@ -12,7 +13,8 @@ namespace Brivane {
 class TClassLink;
 
 // What the console's feature units share of the class: the roster, the teacher's own record, the
-// course, the link to the communication server, and the two steps one feature asks of another.
+// course, the link to the communication server, the status bar, and the two steps one feature asks
+// of another.
 // The main window is the one real context; tests build a small one of their own.
 class TClassContext
 {
@@ -29,6 +31,8 @@ public:
     virtual void MarkOnline(const QByteArray& first, const QByteArray& last) = 0;
     // A student went offline: out of the push-permission lists.
     virtual void RemoveFromPushList(const QByteArray& displayName) = 0;
+    // Writes one panel of the window's status bar (0 to 3, left to right).
+    virtual void ShowStatus(int panel, const QString& text) = 0;
 };
 
 } // namespace Brivane

@@ -21,6 +21,11 @@ public:
     Brivane::TClassLink& Link() override { return m_link; }
     void MarkOnline(const QByteArray& first, const QByteArray& last) override;
     void RemoveFromPushList(const QByteArray& displayName) override { RemovedFromPush << displayName; }
+    // Every status write, in order, as "panel: text".
+    void ShowStatus(int panel, const QString& text) override
+    {
+        StatusWrites << QString::number(panel) + QStringLiteral(": ") + text;
+    }
 
     // Connects the link to a scripted communication server, so what the feature sends reaches it.
     void ConnectTo(ScriptedPeer& server);
@@ -29,6 +34,7 @@ public:
 
     QList<QByteArray> MarkedOnline;
     QList<QByteArray> RemovedFromPush;
+    QStringList StatusWrites;
 
 private:
     Quillon::TStudentList m_roster;
