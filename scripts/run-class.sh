@@ -5,8 +5,9 @@
 #   scripts/run-class.sh [BUILD_DIR]      (default: build; `make run` passes it)
 #
 # Everything lands in ./run: the programs' copies and their config in run/bin, the grades the
-# course office uploads in run/state, the server's log in run/devserver.log. A config_teacher.ini
-# beside the programs in the build directory is never read or changed.
+# course office uploads in run/state, the server's log in run/devserver.log, and every letter the
+# course office mails in run/mail, a Maildir kept by an aiosmtpd mail sink on a free loopback port.
+# A config_teacher.ini beside the programs in the build directory is never read or changed.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -38,16 +39,23 @@ if [[ ${#programs[@]} -eq 0 ]]; then
   exit 1
 fi
 
-mkdir -p "$run/bin" "$run/state"
+# run/mail is a Maildir: aiosmtpd creates its three folders only when run/mail itself is new.
+mkdir -p "$run/bin" "$run/state" "$run/mail/cur" "$run/mail/new" "$run/mail/tmp"
 rm -f "$run/ports"
 
 server_pid=
+mail_pid=
 program_pids=()
 stop() {
   local pid
   for pid in "${program_pids[@]}"; do
     kill "$pid" 2>/dev/null || true
   done
+  if [[ -n $mail_pid ]]; then
+    kill -TERM "$mail_pid" 2>/dev/null || true
+    wait "$mail_pid" 2>/dev/null || true
+    mail_pid=
+  fi
   if [[ -n $server_pid ]]; then
     kill -TERM "$server_pid" 2>/dev/null || true
     wait "$server_pid" 2>/dev/null || true
@@ -76,6 +84,30 @@ if [[ ! -s $run/ports ]]; then
 fi
 name_port=$(sed -n 's/^NAME_PORT=//p' "$run/ports")
 
+# The mail sink: Debian's Python (python3 on PATH may lack Debian's modules) with aiosmtpd's own
+# Maildir handler; each letter becomes one file under run/mail/new.
+python=/usr/bin/python3
+mail_port=$("$python" -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+"$python" -m aiosmtpd -n -l "127.0.0.1:$mail_port" -c aiosmtpd.handlers.Mailbox "$run/mail" \
+  >"$run/mail.log" 2>&1 &
+mail_pid=$!
+mail_up=
+for _ in $(seq 100); do
+  if (exec 3<>"/dev/tcp/127.0.0.1/$mail_port") 2>/dev/null; then
+    mail_up=1
+    break
+  fi
+  if ! kill -0 "$mail_pid" 2>/dev/null; then
+    break
+  fi
+  sleep 0.1
+done
+if [[ -z $mail_up ]]; then
+  echo "The mail sink did not start (is python3-aiosmtpd installed?):" >&2
+  cat "$run/mail.log" >&2
+  exit 1
+fi
+
 # Copies, not symbolic links: the programs find config_teacher.ini beside their executable,
 # and the executable's directory is where the link resolves to.
 for program in "${programs[@]}"; do
@@ -86,6 +118,15 @@ cat >"$run/bin/config_teacher.ini" <<EOF
 [NameServer]
 Host=127.0.0.1
 Port=$name_port
+
+; The mail sink of this run: every letter lands in run/mail/new.
+[SMTP]
+Server=127.0.0.1
+Port=$mail_port
+
+[Teacher]
+Name=Ann Lee
+Email=ann.lee@quillon.test
 EOF
 
 # Qt WebEngine refuses to run as root with its sandbox on.
@@ -95,6 +136,7 @@ fi
 
 cat <<EOF
 Development server on 127.0.0.1:$name_port (log: run/devserver.log, grades: run/state).
+Mail sink on 127.0.0.1:$mail_port: the course office's letters land in run/mail/new (see README).
 Sign in as Ann Lee with the password quillon (Algebra I, World History),
 or as René Dubois with an empty password (Biologie générale, World History).
 EOF
@@ -107,4 +149,4 @@ for pid in "${program_pids[@]}"; do
   wait "$pid" || true
 done
 program_pids=()
-echo "Programs ended; stopping the development server."
+echo "Programs ended; stopping the development server and the mail sink."

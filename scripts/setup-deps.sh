@@ -14,8 +14,8 @@ packages=(
   qt6-webengine-dev qt6-speech-dev qt6-speech-flite-plugin pulseaudio
   qt6-svg-dev qt6-image-formats-plugins
   libinih-dev libcurl4-openssl-dev libxlsxwriter-dev
-  libgtest-dev libbenchmark-dev
-  unrtf python3 python3-openpyxl
+  libbenchmark-dev
+  unrtf python3 python3-openpyxl python3-aiosmtpd
   fonts-dejavu-core
 )
 what="build and test"

@@ -1,5 +1,6 @@
 #include "common/platform/services.h"
 
+#include "common/platform/curlmailtransport.h"
 #include "common/platform/texttospeechvoice.h"
 
 namespace Quillon {
@@ -14,6 +15,8 @@ TPlatformServices FillRealServices(TPlatformServices services)
         services.Dialogs = std::make_unique<TQtFileDialogs>();
     if (!services.Spreadsheet)
         services.Spreadsheet = std::make_unique<TCalcLauncher>();
+    if (!services.Mail)
+        services.Mail = std::make_unique<TCurlMailTransport>();
     return services;
 }
 

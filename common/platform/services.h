@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/platform/filedialogs.h"
+#include "common/platform/mailtransport.h"
 #include "common/platform/shellopen.h"
 #include "common/platform/spreadsheetlauncher.h"
 #include "common/platform/voice.h"
@@ -17,10 +18,11 @@ struct TPlatformServices
     std::unique_ptr<TShellOpen> Shell;
     std::unique_ptr<TFileDialogs> Dialogs;
     std::unique_ptr<TSpreadsheetLauncher> Spreadsheet;
+    std::unique_ptr<TMailTransport> Mail;
 };
 
 // Fills every empty entry with the real service: the flite voice of Qt TextToSpeech, xdg-open,
-// Qt's file dialogs and LibreOffice Calc.
+// Qt's file dialogs, LibreOffice Calc and SMTP through libcurl.
 TPlatformServices FillRealServices(TPlatformServices services);
 
 } // namespace Quillon

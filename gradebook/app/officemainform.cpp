@@ -10,10 +10,13 @@
 #include "gradebook/book/gradebookpage.h"
 #include "gradebook/export/gradeexport.h"
 #include "gradebook/grid/stringgridmodel.h"
+#include "gradebook/mail/mailcenterpage.h"
 #include "ui_officemainform.h"
 
 #include <QAction>
 #include <QCloseEvent>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +33,20 @@ TSpreadsheetLauncher& SpreadsheetOf(const TProgramOptions& options)
     return *options.Services.Spreadsheet;
 }
 
+TMailTransport& MailOf(const TProgramOptions& options)
+{
+    if (!options.Services.Mail)
+        throw Error(u"The course office was started without a mail transport."_s);
+    return *options.Services.Mail;
+}
+
+TFileDialogs& DialogsOf(const TProgramOptions& options)
+{
+    if (!options.Services.Dialogs)
+        throw Error(u"The course office was started without file dialogs."_s);
+    return *options.Services.Dialogs;
+}
+
 } // namespace
 
 TForm_Main::TForm_Main(const TProgramOptions& options, QWidget* parent)
@@ -43,10 +60,20 @@ TForm_Main::TForm_Main(const TProgramOptions& options, QWidget* parent)
         ui->ts_mangetool);
     ui->mangetoolLayout->addWidget(m_gradeBook);
     m_export = std::make_unique<TGradeExport>(this, SpreadsheetOf(options));
+    m_mail = new TMailCenterPage({*FRoster, m_gradeBook->ColumnTitles(), ConfigPath() + ConfigFileName,
+                                  MailOf(options), DialogsOf(options)},
+                                 ui->ts_MScenter);
+    ui->mscenterLayout->addWidget(m_mail);
+    ui->PageControl_Main->setCurrentWidget(ui->ts_MScenter);
 
     ConnectGuarded(m_gradeBook->SaveAction(), &QAction::triggered, this,
                    [this] { Action_SaveDataExecute(); });
     ConnectGuarded(m_gradeBook->ExportAction(), &QAction::triggered, this, [this] { Action_ExcelExecute(); });
+    // A close asked for during a mail run comes back once the letter in flight is out.
+    ConnectGuarded(m_mail, &TMailCenterPage::RunEnded, this, [this] {
+        if (std::exchange(m_closeAfterMailRun, false))
+            PostGuarded(this, [this] { close(); });
+    });
 }
 
 TForm_Main::~TForm_Main()
@@ -127,10 +154,15 @@ void TForm_Main::BuildGradeGrid()
     m_gradeBook->BuildGradeGrid();
 }
 
-// The mail centre reads its settings and fills its recipient list here once it is built.
-void TForm_Main::ReadMailSettings() {}
+void TForm_Main::ReadMailSettings()
+{
+    m_mail->ReadMailSettings();
+}
 
-void TForm_Main::FillRecipientList() {}
+void TForm_Main::FillRecipientList()
+{
+    m_mail->FillRecipientList();
+}
 
 void TForm_Main::Action_SaveDataExecute()
 {
@@ -144,6 +176,12 @@ void TForm_Main::Action_ExcelExecute()
 
 void TForm_Main::closeEvent(QCloseEvent* event)
 {
+    if (m_mail->Running()) {
+        m_mail->StopAfterLetterInFlight();
+        m_closeAfterMailRun = true;
+        event->ignore();
+        return;
+    }
     bool canClose = true;
     FormCloseQuery(canClose);
     if (canClose)

@@ -19,6 +19,7 @@ class TForm_Main;
 
 class TGradeBookPage;
 class TGradeExport;
+class TMailCenterPage;
 
 // The course office's main window: the sign-in at the name server, and the units it places on its
 // tabs: the grade book on "Manage Tool" with its export, the mail centre on "Message Center". The
@@ -63,6 +64,8 @@ private:
     std::unique_ptr<Ui::TForm_Main> ui;
     TGradeBookPage* m_gradeBook = nullptr; // on ts_mangetool, owned by it
     std::unique_ptr<TGradeExport> m_export;
+    TMailCenterPage* m_mail = nullptr; // on ts_MScenter, owned by it
+    bool m_closeAfterMailRun = false;
 };
 
 } // namespace Cortelle

@@ -5,6 +5,7 @@
 #include "common/core/error.h"
 #include "common/platform/services.h"
 
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -100,6 +101,38 @@ public:
     void OpenAsNewDocument(const QString& file) override { Opened.append(file); }
 
     QStringList Opened;
+};
+
+// Keeps every message it is handed instead of sending it; with FailConnect set, Connect fails as
+// an unreachable server would. Counts the connections it was asked to open.
+class TRecordingMailTransport final : public TMailTransport
+{
+public:
+    bool FailConnect = false;
+
+    std::unique_ptr<TMailConnection> Connect(const QByteArray& host, int port) override
+    {
+        Connects.append({host, port});
+        if (FailConnect)
+            throw MailError(MailError::TKind::Connect,
+                            QStringLiteral("Nothing listens there on this test workstation."));
+        return std::make_unique<TRecordingConnection>(Sent);
+    }
+
+    QList<QPair<QByteArray, int>> Connects;
+    std::shared_ptr<QList<TMailMessage>> Sent = std::make_shared<QList<TMailMessage>>();
+
+private:
+    class TRecordingConnection final : public TMailConnection
+    {
+    public:
+        explicit TRecordingConnection(std::shared_ptr<QList<TMailMessage>> sent) : m_sent(std::move(sent)) {}
+        void Send(const TMailMessage& message) override { m_sent->append(message); }
+        int Connections() const override { return 1; }
+
+    private:
+        std::shared_ptr<QList<TMailMessage>> m_sent;
+    };
 };
 
 } // namespace Quillon

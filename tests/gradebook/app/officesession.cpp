@@ -22,7 +22,7 @@ OfficeSession::~OfficeSession()
 
 bool OfficeSession::SignIn()
 {
-    if (!WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer->Port())))
+    if (!WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer->Port()) + m_extraConfig))
         return false;
     Quillon::TProgramOptions options;
     options.ConfigDir = m_dir.path();
@@ -33,6 +33,7 @@ bool OfficeSession::SignIn()
     options.Services.Voice = std::make_unique<Quillon::TRecordingVoiceFactory>();
     options.Services.Shell = std::make_unique<Quillon::TRecordingShellOpen>();
     options.Services.Dialogs = std::make_unique<Quillon::TRecordingFileDialogs>();
+    options.Services.Mail = std::move(m_mail);
     m_program = std::make_unique<Cortelle::TProgram>(std::move(options));
 
     m_boxes->Then(ModalWatcher::Login(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("pw")));

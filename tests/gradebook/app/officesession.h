@@ -29,6 +29,14 @@ public:
     OfficeSession();
     ~OfficeSession();
 
+    // Before SignIn: the mail transport the office gets (a recording one unless set) and more
+    // sections for config_teacher.ini.
+    void SetMailTransport(std::unique_ptr<Quillon::TMailTransport> transport)
+    {
+        m_mail = std::move(transport);
+    }
+    void AddConfig(const QByteArray& text) { m_extraConfig += text; }
+
     // Login, connection, credentials and course choice. False when a step failed.
     bool SignIn();
     // A titles message (code 4); true once it was acknowledged.
@@ -52,12 +60,13 @@ public:
     // Lines the office wrote from the given index on, waiting up to waitMs for at least one.
     QList<QByteArray> LinesFrom(qsizetype index, int waitMs = 3000);
     qsizetype LineCount() const { return m_nameServer->ReceivedLines().size(); }
-
-private:
     // The line the office answers once everything sent before it has been handled.
     bool Sync();
 
+private:
     QTemporaryDir m_dir;
+    std::unique_ptr<Quillon::TMailTransport> m_mail = std::make_unique<Quillon::TRecordingMailTransport>();
+    QByteArray m_extraConfig;
     std::unique_ptr<ScriptedPeer> m_nameServer;
     std::unique_ptr<ModalWatcher> m_boxes;
     std::unique_ptr<Cortelle::TProgram> m_program;
