@@ -2,6 +2,7 @@
 // thread as the mail centre runs it, to a loopback aiosmtpd; beside it Python's smtplib sends the
 // same 500 letters over one connection to the same server. The libcurl row also reports the
 // longest gap between the calling thread's timer ticks during the run (its goal: under 50 ms).
+#include "bench/benchapplication.h"
 #include "common/core/ansi.h"
 #include "common/platform/curlmailtransport.h"
 #include "gradebook/grid/stringgridmodel.h"
@@ -31,11 +32,7 @@ const QString Python = u"/usr/bin/python3"_s;
 
 QCoreApplication& App()
 {
-    static int argc = 1;
-    static char name[] = "quillon-bench";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-    return app;
+    return BenchApplication();
 }
 
 // aiosmtpd's own Sink handler on a free loopback port, for the whole benchmark run.

@@ -1,12 +1,12 @@
 // The whiteboard's Send payload and Back replay for 10 000 actions, each beside its floor: the
 // same bytes written from plain numbers without our records, and the same QPainter calls on the
 // same bitmap without our records and canvas.
+#include "bench/benchapplication.h"
 #include "common/core/wire.h"
 #include "console/whiteboard/boardcanvas.h"
 #include "console/whiteboard/drawaction.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -19,16 +19,10 @@ namespace {
 
 constexpr int Actions = 10000;
 
-// Text needs a running application with fonts; the benchmark's own main makes none.
+// Text needs a running application with fonts.
 void EnsureGuiApplication()
 {
-    if (QGuiApplication::instance())
-        return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "quillon-bench";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv); // lives until the process ends
+    BenchApplication();
 }
 
 // Mostly shapes of every kind, styles and widths varying, a text every tenth action.
