@@ -92,8 +92,7 @@ QColor ColorFromValue(std::int32_t value, const QPalette& palette)
         const std::optional<TPaletteRole> role = SystemColorRole(value);
         return role ? palette.color(role->group, role->role) : QColor(Qt::black);
     }
-    const auto bits = std::uint32_t(value);
-    return QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF));
+    return QColor::fromRgb(PlainColorRgb(value));
 }
 
 } // namespace Brivane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "console/protocol/colorvalues.h"
+
 #include <QColor>
 #include <QList>
 #include <QPalette>
@@ -8,29 +10,8 @@
 #include <cstdint>
 #include <optional>
 
-// Chat colours as they travel: the toolkit's 32-bit colour value in signed decimal. A plain colour
-// is 0x00BBGGRR; a value with the top bit set names one of the desktop's display colours by its
-// index in the low byte (0x8000000F is the button face), drawn in the desktop palette's colour.
+// The chat's colours: the plain and display colours of the colour box, and how a value is drawn.
 namespace Brivane {
-
-inline constexpr std::int32_t SystemColorFlag = std::int32_t(0x80000000u);
-
-constexpr std::int32_t SystemColor(int index)
-{
-    return SystemColorFlag | index;
-}
-
-inline constexpr std::int32_t clBlack = 0x000000;
-inline constexpr std::int32_t clMaroon = 0x000080;
-inline constexpr std::int32_t clRed = 0x0000FF;
-inline constexpr std::int32_t clWhite = 0xFFFFFF;
-inline constexpr std::int32_t clWindow = SystemColor(5);
-inline constexpr std::int32_t clWindowText = SystemColor(8);
-inline constexpr std::int32_t clHighlight = SystemColor(13);
-inline constexpr std::int32_t clBtnFace = SystemColor(15);
-inline constexpr std::int32_t clGrayText = SystemColor(17);
-inline constexpr std::int32_t clInfoText = SystemColor(23);
-inline constexpr std::int32_t clInfoBk = SystemColor(24);
 
 struct TColorEntry
 {

@@ -83,8 +83,7 @@ Qt::BrushStyle QtBrushStyle(TBrushStyle style)
 
 QColor ColorOfValue(std::int32_t value)
 {
-    const auto bits = static_cast<std::uint32_t>(value);
-    return QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF));
+    return QColor::fromRgb(PlainColorRgb(value));
 }
 
 TBoardCanvas::TBoardCanvas(int width, int height)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console/protocol/colorvalues.h"
 #include "console/whiteboard/drawaction.h"
 
 #include <QFont>
@@ -16,10 +17,6 @@ namespace Brivane {
 // How the pen and brush meet the pixels: pmCopy paints their colour, pmNotXor makes each touched
 // pixel the inverse of (pixel XOR colour), so that the same figure drawn twice leaves no trace.
 enum TPenMode : std::uint8_t { pmCopy = 4, pmNotXor = 15 };
-
-// Colour values as the records carry them: 0x00BBGGRR.
-inline constexpr std::int32_t clBlack = 0;
-inline constexpr std::int32_t clWhite = 16777215;
 
 // The board's bitmap and its canvas state: white RGB32 pixels painted without anti-aliasing, so
 // both pen modes are exact. Widget-free.

@@ -3,6 +3,7 @@
 #include "console/protocol/commserverprotocol.h"
 #include "console/whiteboard/boardcanvas.h"
 #include "console/whiteboard/drawaction.h"
+#include "tests/console/whiteboard/figures.h"
 
 #include <QFontMetrics>
 #include <QTest>
@@ -19,23 +20,6 @@ constexpr int Width = 264;
 constexpr int Height = 265;
 constexpr std::int32_t Min32 = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t Max32 = std::numeric_limits<std::int32_t>::max();
-
-TDrawAction Shape(std::int32_t kind, QPoint first, QPoint second, std::int32_t penStyle = psSolid,
-                  std::int32_t penWidth = 1, std::int32_t brushStyle = bsSolid)
-{
-    TDrawAction action;
-    action.Kind = kind;
-    action.X1 = first.x();
-    action.Y1 = first.y();
-    action.X2 = second.x();
-    action.Y2 = second.y();
-    action.PenStyle = penStyle;
-    action.PenColor = clBlack;
-    action.PenWidth = penWidth;
-    action.BrushStyle = brushStyle;
-    action.BrushColor = clWhite;
-    return action;
-}
 
 TDrawAction Text(QPoint at, const QByteArray& text)
 {

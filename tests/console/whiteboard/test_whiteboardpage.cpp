@@ -3,6 +3,7 @@
 // and what Send writes, captured on a scripted communication server.
 #include "console/whiteboard/boardcanvas.h"
 #include "console/whiteboard/whiteboardpage.h"
+#include "tests/console/whiteboard/figures.h"
 #include "tests/support/modalwatcher.h"
 #include "tests/support/scriptedpeer.h"
 #include "tests/support/standaloneclass.h"
@@ -31,22 +32,6 @@ QImage Expected(std::initializer_list<TDrawAction> actions)
     for (const TDrawAction& action : actions)
         action.Paint(canvas);
     return canvas.Image();
-}
-
-TDrawAction Figure(TDrawingTool tool, QPoint first, QPoint second, TPenStyle pen = psSolid, int width = 1,
-                   TBrushStyle brush = bsSolid)
-{
-    TDrawAction action;
-    action.Kind = tool;
-    action.X1 = first.x();
-    action.Y1 = first.y();
-    action.X2 = second.x();
-    action.Y2 = second.y();
-    action.PenStyle = pen;
-    action.PenWidth = width;
-    action.BrushStyle = brush;
-    action.BrushColor = clWhite;
-    return action;
 }
 
 QList<QByteArray> Texts(const TDrawActionList& actions)
@@ -304,7 +289,7 @@ private Q_SLOTS:
         f.page.ImageMouseDown(Qt::LeftButton, {20, 20});
         f.page.ImageMouseMove({200, 200});
         f.page.ImageMouseUp(Qt::LeftButton, {100, 60});
-        QCOMPARE(f.board(), Expected({Figure(dtRectangle, {20, 20}, {100, 60})}));
+        QCOMPARE(f.board(), Expected({Shape(dtRectangle, {20, 20}, {100, 60})}));
 
         f.click("BitBtn5");
         f.page.ImageMouseDown(Qt::LeftButton, {20, 20});
@@ -313,7 +298,7 @@ private Q_SLOTS:
         f.page.ImageMouseMove({60, 80});
         f.page.ImageMouseUp(Qt::RightButton, {60, 80});
         f.page.ImageMouseUp(Qt::LeftButton, {60, 80});
-        QCOMPARE(f.board(), Expected({Figure(dtRectangle, {50, 50}, {60, 80})}));
+        QCOMPARE(f.board(), Expected({Shape(dtRectangle, {50, 50}, {60, 80})}));
         QCOMPARE(f.pending(), QList<QByteArray>{"1$$$50$$$50$$$60$$$80$$$0$$$0$$$1$$$0$$$16777215"});
     }
 
@@ -340,7 +325,7 @@ private Q_SLOTS:
         const TDrawAction& action = *f.page.PendingActions().back();
         QCOMPARE(RoundRectCorner({action.X1, action.Y1}, {action.X2, action.Y2}), QSize(-40, -30));
         QCOMPARE(RoundRectCorner({100, 100}, {20, 40}), QSize(40, 30));
-        QCOMPARE(upLeft, Expected({Figure(dtRoundRect, {100, 100}, {20, 40})}));
+        QCOMPARE(upLeft, Expected({Shape(dtRoundRect, {100, 100}, {20, 40})}));
     }
 
     // Clear gives the canvas its defaults while the buttons keep showing the earlier choice; the
@@ -358,7 +343,7 @@ private Q_SLOTS:
         QCOMPARE(f.board(), Expected({}));
         f.drag({10, 50}, {100, 50});
         QCOMPARE(f.pending(), QList<QByteArray>{"0$$$10$$$50$$$100$$$50$$$0$$$0$$$1$$$0$$$16777215"});
-        QCOMPARE(f.board(), Expected({Figure(dtLine, {10, 50}, {100, 50})}));
+        QCOMPARE(f.board(), Expected({Shape(dtLine, {10, 50}, {100, 50})}));
         QVERIFY(f.control<QAbstractButton>("DotPen")->isChecked());
         QCOMPARE(f.control<QSpinBox>("PenWidth")->value(), 4);
         f.click("DotPen");
@@ -379,7 +364,7 @@ private Q_SLOTS:
         f.click("RectangleButton");
         f.drag({5, 100}, {200, 200});
         f.click("BitBtn7");
-        QCOMPARE(f.board(), Expected({Figure(dtLine, {10, 20}, {110, 70})}));
+        QCOMPARE(f.board(), Expected({Shape(dtLine, {10, 20}, {110, 70})}));
         QCOMPARE(f.pending().size(), 1);
         QCOMPARE(int(f.page.Board().Pen.Style), int(psDot));
         QCOMPARE(f.page.Board().Pen.Width, 6);
@@ -387,8 +372,8 @@ private Q_SLOTS:
         f.click("BitBtn6");
         QVERIFY(server.WaitForLines(2));
         f.click("BitBtn7");
-        QCOMPARE(f.board(), Expected({Figure(dtLine, {10, 20}, {110, 70}),
-                                      Figure(dtRectangle, {5, 100}, {200, 200}, psDot, 6)}));
+        QCOMPARE(f.board(), Expected({Shape(dtLine, {10, 20}, {110, 70}),
+                                      Shape(dtRectangle, {5, 100}, {200, 200}, psDot, 6)}));
     }
 
     void text_askedAtMouseUpAndPlacedThere_data()
@@ -519,7 +504,7 @@ private Q_SLOTS:
         QCOMPARE(f.board(), Expected({}));
         QTest::keyClick(f.image(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(f.pending().size(), 1);
-        QCOMPARE(f.board(), Expected({Figure(dtLine, {10, 20}, {110, 70})}));
+        QCOMPARE(f.board(), Expected({Shape(dtLine, {10, 20}, {110, 70})}));
     }
 };
 

@@ -120,6 +120,14 @@ public:
     OfficeSession office;
 };
 
+// A server that waits this long before each of its answers.
+SmtpSink::Options SlowServer(double seconds)
+{
+    SmtpSink::Options options;
+    options.DelaySeconds = seconds;
+    return options;
+}
+
 } // namespace
 
 class TestMailCenter : public QObject
@@ -454,11 +462,7 @@ private Q_SLOTS:
     void slowServer_theWindowGoesOnMeanwhile()
     {
         MailOffice mail;
-        QVERIFY(mail.Open(FourStudents, [] {
-            SmtpSink::Options o;
-            o.DelaySeconds = 0.4;
-            return o;
-        }()));
+        QVERIFY(mail.Open(FourStudents, SlowServer(0.4)));
         mail.Tick({0, 1});
         QSignalSpy ticks(mail.office.Form().findChild<QTimer*>(u"Timer1"_s), &QTimer::timeout);
         const qsizetype linesBefore = mail.office.LineCount();
@@ -491,11 +495,7 @@ private Q_SLOTS:
     void closeDuringARun_endsAfterTheLetterInFlight_thenCloses()
     {
         MailOffice mail;
-        QVERIFY(mail.Open(FourStudents, [] {
-            SmtpSink::Options o;
-            o.DelaySeconds = 0.3;
-            return o;
-        }()));
+        QVERIFY(mail.Open(FourStudents, SlowServer(0.3)));
         mail.Find<QToolButton>(u"BitBtn1"_s).click();
         QObject::connect(mail.office.Form().findChild<Cortelle::TForm_MsgBox*>(),
                          &Cortelle::TForm_MsgBox::MsgShown, &mail.office.Form(), [&](const QString& text) {
