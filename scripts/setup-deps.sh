@@ -6,12 +6,13 @@
 #   scripts/setup-deps.sh --run    also what the live programs use at run time
 set -euo pipefail
 
+# qt6-httpserver-dev does not bring qt6-websockets-dev, which its CMake package needs.
 # Real package names (as `dpkg-query -W NAME` knows them once installed), not virtual ones
 # that some other package only provides.
 packages=(
   build-essential cmake ninja-build pkg-config clang-format git
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  qt6-webengine-dev qt6-speech-dev qt6-speech-flite-plugin pulseaudio
+  qt6-webengine-dev qt6-httpserver-dev qt6-websockets-dev qt6-speech-dev qt6-speech-flite-plugin pulseaudio
   qt6-svg-dev qt6-image-formats-plugins
   libinih-dev libcurl4-openssl-dev libxlsxwriter-dev
   libbenchmark-dev

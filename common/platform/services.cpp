@@ -2,6 +2,7 @@
 
 #include "common/platform/curlmailtransport.h"
 #include "common/platform/texttospeechvoice.h"
+#include "common/platform/webviewplugin.h"
 
 namespace Quillon {
 
@@ -17,6 +18,8 @@ TPlatformServices FillRealServices(TPlatformServices services)
         services.Spreadsheet = std::make_unique<TCalcLauncher>();
     if (!services.Mail)
         services.Mail = std::make_unique<TCurlMailTransport>();
+    if (!services.WebView)
+        services.WebView = std::make_unique<TPluginWebViewFactory>();
     return services;
 }
 

@@ -5,6 +5,7 @@
 #include "common/platform/shellopen.h"
 #include "common/platform/spreadsheetlauncher.h"
 #include "common/platform/voice.h"
+#include "common/platform/webview.h"
 
 #include <memory>
 
@@ -19,10 +20,11 @@ struct TPlatformServices
     std::unique_ptr<TFileDialogs> Dialogs;
     std::unique_ptr<TSpreadsheetLauncher> Spreadsheet;
     std::unique_ptr<TMailTransport> Mail;
+    std::unique_ptr<TWebViewFactory> WebView;
 };
 
 // Fills every empty entry with the real service: the flite voice of Qt TextToSpeech, xdg-open,
-// Qt's file dialogs, LibreOffice Calc and SMTP through libcurl.
+// Qt's file dialogs, LibreOffice Calc, SMTP through libcurl and the Qt WebEngine plugin.
 TPlatformServices FillRealServices(TPlatformServices services);
 
 } // namespace Quillon

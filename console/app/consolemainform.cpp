@@ -7,16 +7,22 @@
 #include "common/ui/application.h"
 #include "common/ui/guardedconnect.h"
 #include "common/ui/messages.h"
+#include "console/browser/webbrowserpage.h"
 #include "console/chat/chatpage.h"
 #include "console/classroom/classroompage.h"
 #include "console/link/classlink.h"
 #include "console/protocol/commserverprotocol.h"
+#include "console/push/coursemainpage.h"
+#include "console/push/pushpage.h"
 #include "console/whiteboard/whiteboardpage.h"
 #include "ui_consolemainform.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 namespace Brivane {
 
@@ -49,12 +55,21 @@ TForm_Main::TForm_Main(const TProgramOptions& options, QWidget* parent)
                     [this](const CommServer::TSender&, QByteArray& rest) { ShowServerNotice(rest); });
     FLink->Register(CommServer::icVerdict,
                     [this](const CommServer::TSender&, QByteArray& rest) { ShowServerVerdict(rest); });
-    FLink->Register(CommServer::icPush, [this](const CommServer::TSender& sender, QByteArray&) {
-        // Content push arrives with its feature; its sender is in class all the same.
-        MarkOnline(sender.first, sender.last);
-    });
 
-    // The chat takes the left half below the course addresses; the whiteboard the right.
+    FBrowser = new TWebBrowserPage(*options.Services.WebView, ui->ts_WebBrowser);
+    ui->ts_WebBrowser->setLayout(new QVBoxLayout);
+    ui->ts_WebBrowser->layout()->setContentsMargins(0, 0, 0, 0);
+    ui->ts_WebBrowser->layout()->addWidget(FBrowser);
+
+    // The course addresses across the top of the chat room; below them the chat on the left half
+    // and the whiteboard on the right.
+    FPush = new TPushPage(
+        *this, *options.Services.Shell, [this](const QString& address) { FBrowser->ShowAddress(address); },
+        ui->ts_ChatingRoom);
+    FPush->setGeometry(4, 4, 780, 100);
+    FLink->Register(CommServer::icPush, [this](const CommServer::TSender& sender, QByteArray& rest) {
+        FPush->OpenPushedContent(sender, rest);
+    });
     FChat = new TChatPage(*this, *options.Services.Voice, *options.Services.Dialogs, ui->ts_ChatingRoom);
     FChat->setGeometry(4, 108, 384, 400);
     addAction(FChat->SendAction()); // Ctrl+S works wherever the focus is, on every page
@@ -72,6 +87,7 @@ TForm_Main::~TForm_Main()
     // controls, which call into it, go before the classroom itself.
     delete FChat;
     delete FWhiteBoard;
+    delete FPush;
     qDeleteAll(ui->ts_Classroom->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     delete FClassroom;
     FormDestroy();
@@ -83,6 +99,7 @@ void TForm_Main::FormCreate()
     AppPath = ConfigPath();
     FCourseList.clear();
     FChat->ColorBoxChange();
+    FPush->Edit_Main()->setText(ReadCourseMainPage(AppPath + ConfigFileName));
     FTeacher = std::make_unique<TStudent>();
     FClassroom->SetPictureSize(1280, 1024);
 }
@@ -148,6 +165,7 @@ void TForm_Main::PrepareClassroom()
 {
     DrawClassroom();
     BlankBoard();
+    FBrowser->URLs()->setEditText(FPush->Edit_Main()->text());
     NavigateToAddress();
     FTeacher->FFirstName = FLoginFirstName;
     FTeacher->FLastName = FLoginLastName;
@@ -212,10 +230,12 @@ void TForm_Main::BlankBoard()
     FWhiteBoard->BlankBoard();
 }
 
-// The web browser and the push-permission lists arrive as features of their own; until then
-// these hand-over points do nothing.
+void TForm_Main::NavigateToAddress()
+{
+    FBrowser->NavigateToAddress();
+}
 
-void TForm_Main::NavigateToAddress() {}
+// The push-permission lists arrive as a feature of their own; until then this does nothing.
 
 void TForm_Main::RemoveFromPushList(const QByteArray&) {}
 

@@ -20,6 +20,8 @@ class TForm_Main;
 class TChatPage;
 class TClassLink;
 class TClassroomPage;
+class TPushPage;
+class TWebBrowserPage;
 class TWhiteBoardPage;
 
 // The teacher console's main window: the host of the console's features. It signs in, joins the
@@ -42,6 +44,8 @@ public:
     // The classroom picture as last drawn, and how often it has been drawn.
     const QImage& ClassroomPicture() const;
     int ClassroomDrawCount() const;
+    TPushPage& PushPage() const { return *FPush; }
+    TWebBrowserPage& BrowserPage() const { return *FBrowser; }
 
     // The class context the features share.
     Quillon::TStudentList& Roster() override { return *FRoster; }
@@ -93,6 +97,8 @@ private:
     TChatPage* FChat = nullptr;  // the pages are owned by their tabs
     TClassroomPage* FClassroom = nullptr;
     TWhiteBoardPage* FWhiteBoard = nullptr; // owns FSentActions and FPendingActions
+    TPushPage* FPush = nullptr;
+    TWebBrowserPage* FBrowser = nullptr;
 };
 
 } // namespace Brivane

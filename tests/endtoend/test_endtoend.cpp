@@ -42,6 +42,7 @@ class TestEndToEnd : public QObject
         options.Services.Dialogs = std::make_unique<Quillon::TRecordingFileDialogs>();
         options.Services.Shell = std::make_unique<Quillon::TRecordingShellOpen>();
         options.Services.Spreadsheet = std::make_unique<Quillon::TRecordingSpreadsheetLauncher>();
+        options.Services.WebView = std::make_unique<Quillon::TRecordingWebViewFactory>();
         return options;
     }
 

@@ -15,7 +15,7 @@ ConsoleSession::~ConsoleSession()
 
 void ConsoleSession::Create(Quillon::TPlatformServices services)
 {
-    QVERIFY(WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer.Port())));
+    QVERIFY(WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer.Port()) + m_extraConfig));
     if (!services.Voice) {
         auto voices = std::make_unique<Quillon::TRecordingVoiceFactory>();
         m_voices = voices.get();
@@ -26,8 +26,16 @@ void ConsoleSession::Create(Quillon::TPlatformServices services)
         m_dialogs = dialogs.get();
         services.Dialogs = std::move(dialogs);
     }
-    if (!services.Shell)
-        services.Shell = std::make_unique<Quillon::TRecordingShellOpen>();
+    if (!services.Shell) {
+        auto shell = std::make_unique<Quillon::TRecordingShellOpen>();
+        m_shell = shell.get();
+        services.Shell = std::move(shell);
+    }
+    if (!services.WebView) {
+        auto webViews = std::make_unique<Quillon::TRecordingWebViewFactory>();
+        m_webViews = webViews.get();
+        services.WebView = std::move(webViews);
+    }
     if (!services.Spreadsheet)
         services.Spreadsheet = std::make_unique<Quillon::TRecordingSpreadsheetLauncher>();
     Quillon::TProgramOptions options;

@@ -61,6 +61,10 @@ public:
     // The recording services, where the program was created with them.
     Quillon::TRecordingVoiceFactory* Voices() const { return m_voices; }
     Quillon::TRecordingFileDialogs* Dialogs() const { return m_dialogs; }
+    Quillon::TRecordingShellOpen* Shell() const { return m_shell; }
+    Quillon::TRecordingWebViewFactory* WebViews() const { return m_webViews; }
+    // Lines added to config_teacher.ini after the name server's section; before Create.
+    void SetExtraConfig(const QByteArray& lines) { m_extraConfig = lines; }
 
     // Sends a line of a code that does nothing, from a sender no other line has, and waits until
     // the loop has shown it: every line sent before has then been handled.
@@ -74,8 +78,11 @@ private:
     ScriptedPeer m_commServer;
     ModalWatcher m_boxes;
     std::unique_ptr<Brivane::TProgram> m_program;
-    Quillon::TRecordingVoiceFactory* m_voices = nullptr; // owned by the program
-    Quillon::TRecordingFileDialogs* m_dialogs = nullptr; // owned by the program
+    Quillon::TRecordingVoiceFactory* m_voices = nullptr;     // owned by the program
+    Quillon::TRecordingFileDialogs* m_dialogs = nullptr;     // owned by the program
+    Quillon::TRecordingShellOpen* m_shell = nullptr;         // owned by the program
+    Quillon::TRecordingWebViewFactory* m_webViews = nullptr; // owned by the program
+    QByteArray m_extraConfig;
     qsizetype m_boxesAtJoin = 0;
     int m_markers = 0;
 };

@@ -5,9 +5,11 @@
 #include "common/core/error.h"
 #include "common/platform/services.h"
 
+#include <QMetaObject>
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <deque>
 #include <memory>
@@ -101,6 +103,53 @@ public:
     void OpenAsNewDocument(const QString& file) override { Opened.append(file); }
 
     QStringList Opened;
+};
+
+// Views that load nothing: each is an empty widget named WebBrowser1 that records where it was
+// sent and reports every load as finished, from the event loop.
+class TRecordingWebViewFactory final : public TWebViewFactory
+{
+public:
+    TWebView* CreateView(QWidget* parent) override
+    {
+        ++CreateCount;
+        return new TRecordingWebView(parent, Navigations);
+    }
+
+    int CreateCount = 0;
+    std::shared_ptr<QList<QUrl>> Navigations = std::make_shared<QList<QUrl>>();
+
+private:
+    class TRecordingWebView final : public TWebView
+    {
+    public:
+        TRecordingWebView(QWidget* parent, std::shared_ptr<QList<QUrl>> navigations)
+            : m_widget(new QWidget(parent)), m_navigations(std::move(navigations))
+        {
+            m_widget->setObjectName(QStringLiteral("WebBrowser1"));
+        }
+        QWidget* Widget() override { return m_widget; }
+        void Navigate(const QUrl& url) override
+        {
+            m_navigations->append(url);
+            QMetaObject::invokeMethod(
+                m_widget,
+                [finished = m_finished, url] {
+                    if (finished)
+                        finished(url, true);
+                },
+                Qt::QueuedConnection);
+        }
+        void SetLoadFinished(std::function<void(const QUrl&, bool)> finished) override
+        {
+            m_finished = std::move(finished);
+        }
+
+    private:
+        QWidget* m_widget; // owned by its parent
+        std::shared_ptr<QList<QUrl>> m_navigations;
+        std::function<void(const QUrl&, bool)> m_finished;
+    };
 };
 
 // Keeps every message it is handed instead of sending it; with FailConnect set, Connect fails as

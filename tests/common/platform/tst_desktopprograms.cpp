@@ -17,7 +17,7 @@ namespace {
 class ArgumentRecorder
 {
 public:
-    ArgumentRecorder()
+    explicit ArgumentRecorder(const QString& name = u"stand-in"_s) : m_name(name)
     {
         QFile script(Program());
         if (!script.open(QIODevice::WriteOnly))
@@ -26,7 +26,8 @@ public:
         script.close();
         script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
-    QString Program() const { return m_dir.filePath(u"stand-in"_s); }
+    QString Program() const { return m_dir.filePath(m_name); }
+    QString Directory() const { return m_dir.path(); }
     QString Path(const QString& name) const { return m_dir.filePath(name); }
     // The arguments it was started with, once it has run.
     QString Arguments() const
@@ -39,6 +40,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_name;
 };
 
 } // namespace
@@ -83,6 +85,21 @@ private Q_SLOTS:
         ArgumentRecorder xdgOpen;
         Quillon::TXdgOpen(xdgOpen.Program()).Open(target, 6);
         QCOMPARE(xdgOpen.Arguments(), target + u"\n"_s);
+        QVERIFY(!QFileInfo::exists(u"pwned"_s));
+    }
+
+    // The real opener as the console makes it: xdg-open looked up on PATH.
+    void xdgOpen_fromPath_getsTheAddressAsOneArgument()
+    {
+        ArgumentRecorder xdgOpen(u"xdg-open"_s);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(xdgOpen.Directory()) + ':' + path);
+        QString address = u"http://example.org/a b 'q' \"d\"; $(touch pwned) "_s;
+        address += QString(200 - address.size(), u'y');
+        Quillon::TXdgOpen().Open(address, 5);
+        const QString arguments = xdgOpen.Arguments();
+        qputenv("PATH", path);
+        QCOMPARE(arguments, address + u"\n"_s);
         QVERIFY(!QFileInfo::exists(u"pwned"_s));
     }
 };

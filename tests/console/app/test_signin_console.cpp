@@ -39,6 +39,7 @@ class TestSignInConsole : public QObject
         options.Services.Voice = std::make_unique<Quillon::TRecordingVoiceFactory>();
         options.Services.Dialogs = std::make_unique<Quillon::TRecordingFileDialogs>();
         options.Services.Shell = std::make_unique<Quillon::TRecordingShellOpen>();
+        options.Services.WebView = std::make_unique<Quillon::TRecordingWebViewFactory>();
         m_program = std::make_unique<TProgram>(std::move(options));
     }
 
