@@ -10,6 +10,8 @@
 #include "console/chat/chatpage.h"
 #include "console/classroom/classroompage.h"
 #include "console/link/classlink.h"
+#include "console/minutes/meetinginfopage.h"
+#include "console/permission/pushpermissionpage.h"
 #include "console/protocol/commserverprotocol.h"
 #include "console/whiteboard/whiteboardpage.h"
 #include "ui_consolemainform.h"
@@ -17,6 +19,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 namespace Brivane {
 
@@ -63,6 +66,16 @@ TForm_Main::TForm_Main(const TProgramOptions& options, QWidget* parent)
 
     FClassroom = new TClassroomPage(*this, ui->ts_Classroom);
 
+    FPushPermission = new TPushPermissionPage(*this, ui->ts_WhiteBoard);
+    FMeetingInfo = new TMeetingInfoPage(*this, ui->ts_MeetingInfo);
+    for (QWidget* page : {static_cast<QWidget*>(FPushPermission), static_cast<QWidget*>(FMeetingInfo)}) {
+        auto* layout = new QVBoxLayout(page->parentWidget());
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(page);
+    }
+    ConnectGuarded(ui->PageControl_Main, &QTabWidget::currentChanged, this,
+                   [this](int index) { PageControl_MainChange(index); });
+
     FormCreate();
 }
 
@@ -72,6 +85,8 @@ TForm_Main::~TForm_Main()
     // controls, which call into it, go before the classroom itself.
     delete FChat;
     delete FWhiteBoard;
+    delete FPushPermission;
+    delete FMeetingInfo;
     qDeleteAll(ui->ts_Classroom->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     delete FClassroom;
     FormDestroy();
@@ -144,6 +159,11 @@ void TForm_Main::HandleNameServerMessage(int code, QByteArray& rest)
     }
 }
 
+void TForm_Main::BeforeLogin()
+{
+    FMeetingInfo->ShowToday();
+}
+
 void TForm_Main::PrepareClassroom()
 {
     DrawClassroom();
@@ -212,12 +232,20 @@ void TForm_Main::BlankBoard()
     FWhiteBoard->BlankBoard();
 }
 
-// The web browser and the push-permission lists arrive as features of their own; until then
-// these hand-over points do nothing.
+// The web browser arrives as a feature of its own; until then this hand-over point does nothing.
 
 void TForm_Main::NavigateToAddress() {}
 
-void TForm_Main::RemoveFromPushList(const QByteArray&) {}
+void TForm_Main::RemoveFromPushList(const TStudent& student)
+{
+    FPushPermission->RemoveFromPushList(student);
+}
+
+void TForm_Main::PageControl_MainChange(int index)
+{
+    if (index == 3)
+        FPushPermission->Action_RefreshlistExecute();
+}
 
 // --- closing
 

@@ -20,6 +20,8 @@ class TForm_Main;
 class TChatPage;
 class TClassLink;
 class TClassroomPage;
+class TMeetingInfoPage;
+class TPushPermissionPage;
 class TWhiteBoardPage;
 
 // The teacher console's main window: the host of the console's features. It signs in, joins the
@@ -50,7 +52,7 @@ public:
     const QByteArray& ClassCourse() const override { return FCourse; }
     TClassLink& Link() override { return *FLink; }
     void MarkOnline(const QByteArray& first, const QByteArray& last) override;
-    void RemoveFromPushList(const QByteArray& displayName) override;
+    void RemoveFromPushList(const Quillon::TStudent& student) override;
     void ShowStatus(int panel, const QString& text) override { SetPanelText(panel, text); }
 
 protected:
@@ -58,6 +60,7 @@ protected:
     const QByteArray& CredentialsCode() const override;
     bool AppendsCourseList() const override { return true; }
     bool IgnoresNameServerReadErrors() const override { return false; }
+    void BeforeLogin() override;
     void HandleNameServerMessage(int code, QByteArray& rest) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -80,6 +83,7 @@ protected:
     void DrawClassroom();
     void BlankBoard();
     void NavigateToAddress();
+    void PageControl_MainChange(int index);
 
     QByteArray FCommHost;
     int FCommPort = 0;
@@ -93,6 +97,8 @@ private:
     TChatPage* FChat = nullptr;  // the pages are owned by their tabs
     TClassroomPage* FClassroom = nullptr;
     TWhiteBoardPage* FWhiteBoard = nullptr; // owns FSentActions and FPendingActions
+    TPushPermissionPage* FPushPermission = nullptr;
+    TMeetingInfoPage* FMeetingInfo = nullptr;
 };
 
 } // namespace Brivane
