@@ -2,6 +2,7 @@
 
 #include "common/core/ansi.h"
 #include "common/core/studentlist.h"
+#include "console/link/classcontext.h"
 #include "console/protocol/commserverprotocol.h"
 
 namespace Brivane {
@@ -12,8 +13,8 @@ void TPushPermissionLists::Refresh()
 {
     m_push.clear();
     m_online.clear();
-    for (int position = 0; position < m_roster.Count(); ++position) {
-        const TStudent& student = *m_roster.Items(position);
+    for (int position = 0; position < m_class.Roster().Count(); ++position) {
+        const TStudent& student = *m_class.Roster().Items(position);
         if (student.FStatus == ssOffline)
             continue;
         m_online << position;
@@ -24,12 +25,12 @@ void TPushPermissionLists::Refresh()
 
 QByteArray TPushPermissionLists::NameOf(int position) const
 {
-    return m_roster.Items(position)->FullName();
+    return m_class.Roster().Items(position)->FullName();
 }
 
 QByteArray TPushPermissionLists::Grant(int position)
 {
-    TStudent& student = *m_roster.Items(position);
+    TStudent& student = *m_class.Roster().Items(position);
     if (!m_push.contains(position))
         m_push << position;
     student.FPushPermission = true;
@@ -38,7 +39,7 @@ QByteArray TPushPermissionLists::Grant(int position)
 
 QByteArray TPushPermissionLists::Revoke(int position)
 {
-    TStudent& student = *m_roster.Items(position);
+    TStudent& student = *m_class.Roster().Items(position);
     m_push.removeOne(position);
     student.FPushPermission = false;
     return CommServer::PushPermissionLine(student.FFirstName, student.FLastName, false);
@@ -48,7 +49,7 @@ void TPushPermissionLists::RemoveOffline(const TStudent& student)
 {
     if (student.FStatus != ssOffline)
         return;
-    m_push.removeIf([&](int position) { return m_roster.Items(position) == &student; });
+    m_push.removeIf([&](int position) { return m_class.Roster().Items(position) == &student; });
 }
 
 QList<QByteArray> TPushPermissionLists::Names(const QList<int>& positions) const

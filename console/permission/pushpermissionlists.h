@@ -6,10 +6,11 @@
 
 namespace Quillon {
 class TStudent;
-class TStudentList;
-} // namespace Quillon
+}
 
 namespace Brivane {
+
+class TClassContext;
 
 // The two lists of the "Push Permission" page: the online students on the left, those of them
 // holding push permission on the right. Every entry is its roster entry's position, never its
@@ -18,7 +19,7 @@ namespace Brivane {
 class TPushPermissionLists
 {
 public:
-    explicit TPushPermissionLists(Quillon::TStudentList& roster) : m_roster(roster) {}
+    explicit TPushPermissionLists(TClassContext& context) : m_class(context) {}
 
     // Both lists rebuilt from the roster: every student not offline on the left, and also on the
     // right while holding permission.
@@ -43,15 +44,18 @@ public:
 private:
     QList<QByteArray> Names(const QList<int>& positions) const;
 
-    Quillon::TStudentList& m_roster;
+    // The roster is the context's of the moment: the window makes it after its pages.
+    TClassContext& m_class;
     QList<int> m_online;
     QList<int> m_push;
 };
 
 // The page's texts, as the teacher reads them.
 namespace PushPermissionText {
-inline const QString SelectLeft = QStringLiteral("Please select the name of the student from the left list at first!");
-inline const QString SelectRight = QStringLiteral("Please select the name of the student from the right list at first!");
+inline const QString SelectLeft =
+    QStringLiteral("Please select the name of the student from the left list at first!");
+inline const QString SelectRight =
+    QStringLiteral("Please select the name of the student from the right list at first!");
 QString GrantQuestion(const QByteArray& name);
 QString RevokeQuestion(const QByteArray& name);
 QString AlreadyListed(const QByteArray& name);

@@ -24,8 +24,7 @@ void ShowNames(QListWidget* list, const QList<QByteArray>& names)
 } // namespace
 
 TPushPermissionPage::TPushPermissionPage(TClassContext& context, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TPushPermissionPage>()), m_class(context),
-      FLists(context.Roster())
+    : QWidget(parent), ui(std::make_unique<Ui::TPushPermissionPage>()), m_class(context), FLists(context)
 {
     ui->setupUi(this);
     ui->SpeedButton1->setDefaultAction(ui->Action_Grant);

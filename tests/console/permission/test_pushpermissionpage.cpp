@@ -93,7 +93,7 @@ struct PermissionFixture
         QTRY_COMPARE(boxes.Pending(), 0);
         QTRY_VERIFY(!QApplication::activeModalWidget());
     }
-    Quillon::TStudent& student(int position) const { return *lesson.Roster().Items(position); }
+    Quillon::TStudent& student(int position) { return *lesson.Roster().Items(position); }
     // Ends with a switch click, so every line written before it has arrived when it has.
     QList<QByteArray> linesSentThenSwitch()
     {
@@ -117,8 +117,9 @@ private Q_SLOTS:
         PermissionFixture f;
         QCOMPARE(f.control<QGroupBox>("GroupBox_Push")->title(), u"Push Permission Management"_s);
         QCOMPARE(f.control<QLabel>("Label_hint")->text(), u"Grant/Revoke push permission to Student:"_s);
-        QCOMPARE(f.control<QLabel>("Label3")->text(),
-                 u"Note: The left list is all the students. The right list is students who has push permission"_s);
+        QCOMPARE(
+            f.control<QLabel>("Label3")->text(),
+            u"Note: The left list is all the students. The right list is students who has push permission"_s);
         QCOMPARE(f.control<QAbstractButton>("SpeedButton1")->text(), u"Grant"_s);
         QCOMPARE(f.control<QAbstractButton>("SpeedButton4")->text(), u"Revoke"_s);
         QCOMPARE(f.control<QAbstractButton>("BitBtn2")->text(), u"Refresh"_s);
@@ -152,7 +153,7 @@ private Q_SLOTS:
         QVERIFY(f.student(1).FPushPermission);
 
         QCOMPARE(f.linesSentThenSwitch(), (QList<QByteArray>{Packet({"5", "Mary Ann", "Okafor", "0"}),
-                                                              Packet({"5", "Mary Ann", "Okafor", "-1"})}));
+                                                             Packet({"5", "Mary Ann", "Okafor", "-1"})}));
     }
 
     void grant_alreadyListed_asksThenNotices_sendsNothing()
@@ -177,10 +178,10 @@ private Q_SLOTS:
         QTest::newRow("revoke without selection")
             << QByteArray("SpeedButton4") << -1
             << u"Please select the name of the student from the right list at first!"_s;
-        QTest::newRow("grant answered No") << QByteArray("SpeedButton1") << 2
-                                           << u"You want to grant Push Permission to Al Ng?"_s;
-        QTest::newRow("revoke answered No") << QByteArray("SpeedButton4") << 0
-                                            << u"You want to revoke Push Permission of Jane Doe?"_s;
+        QTest::newRow("grant answered No")
+            << QByteArray("SpeedButton1") << 2 << u"You want to grant Push Permission to Al Ng?"_s;
+        QTest::newRow("revoke answered No")
+            << QByteArray("SpeedButton4") << 0 << u"You want to revoke Push Permission of Jane Doe?"_s;
     }
 
     void grantOrRevoke_noSelectionOrNo_changesNothing()
@@ -245,7 +246,8 @@ private Q_SLOTS:
             },
             QMessageBox::Yes));
         f.clickAndAnswer("SpeedButton4");
-        QCOMPARE(f.boxes.SeenTexts(), QStringList{u"You want to revoke Push Permission of Mary Ann Okafor?"_s});
+        QCOMPARE(f.boxes.SeenTexts(),
+                 QStringList{u"You want to revoke Push Permission of Mary Ann Okafor?"_s});
         QCOMPARE(Items(f.right()), QStringList());
         QVERIFY(f.student(0).FPushPermission);
         QVERIFY(!f.student(1).FPushPermission);
