@@ -56,8 +56,8 @@ private Q_SLOTS:
         for (const char* name : {"memMPurpose", "memMAgenda", "memMConclusion"})
             QCOMPARE(f.memo(name)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QVERIFY(f.date()->calendarPopup());
-        QCOMPARE(f.date()->displayedSections(), QDateTimeEdit::DaySection | QDateTimeEdit::MonthSection |
-                                                    QDateTimeEdit::YearSection);
+        QCOMPARE(f.date()->displayedSections(),
+                 QDateTimeEdit::DaySection | QDateTimeEdit::MonthSection | QDateTimeEdit::YearSection);
         QCOMPARE(f.control<QAbstractButton>("BitBtn3")->text(), u"Clear"_s);
         QCOMPARE(f.control<QAbstractButton>("BitBtn8")->text(), u"Send"_s);
         f.page.ShowToday();
@@ -71,12 +71,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("conclusion");
         QTest::addColumn<QByteArray>("line");
         QTest::newRow("all empty") << QString() << QString() << QString()
-                                   << Packet({"11", "", "4/3/26", "", ""});
+                                   << Packet({"11", "", "4 Mar 2026", "", ""});
         // Lines with blanks are quoted; an empty line inside is kept, a line break at the end is not.
         QTest::newRow("multi-line") << u"Plan\nterm two"_s << u"one\n\nthree\n"_s << u"Done"_s
-                                    << Packet({"11", "Plan\xC0 term  two ", "4/3/26", "one\xC0\xC0three", "Done"});
-        QTest::newRow("one blank line") << u"\n"_s << u"caf\u00e9"_s << u" "_s
-                                        << Packet({"11", "  ", "4/3/26", "caf\xE9", "    "});
+                                    << Packet({"11", "Plan\xC0 term  two ", "4 Mar 2026", "one\xC0\xC0three",
+                                               "Done"});
+        QTest::newRow("one blank line")
+            << u"\n"_s << u"caf\u00e9"_s << u" "_s << Packet({"11", "  ", "4 Mar 2026", "caf\xE9", "    "});
     }
 
     void send_writesCode11_textsStay()
