@@ -31,7 +31,10 @@ class TestPermissionWindow : public QObject
     std::unique_ptr<ConsoleSession> m_session;
 
     QListWidget* list(const QString& name) const { return m_session->Control<QListWidget>(name); }
-    void turnTo(int page) const { m_session->Control<QTabWidget>(u"PageControl_Main"_s)->setCurrentIndex(page); }
+    void turnTo(int page) const
+    {
+        m_session->Control<QTabWidget>(u"PageControl_Main"_s)->setCurrentIndex(page);
+    }
 
     // Jane Doe, Mary Ann Okafor and Al Ng in class, Bo Li not.
     void joinClass()
@@ -39,7 +42,8 @@ class TestPermissionWindow : public QObject
         ConsoleSession::Join join;
         join.roster = {"Jane", "Doe", "Mary Ann", "Okafor", "Bo", "Li", "Al", "Ng"};
         m_session->JoinClass(join);
-        m_session->Deliver({"Srv", "", "9", "1", "Jane", "Doe", "1", "Mary Ann", "Okafor", "2", "Al", "Ng", "7"});
+        m_session->Deliver(
+            {"Srv", "", "9", "1", "Jane", "Doe", "1", "Mary Ann", "Okafor", "2", "Al", "Ng", "7"});
     }
 
 private Q_SLOTS:
@@ -71,7 +75,8 @@ private Q_SLOTS:
         QCOMPARE(date->date(), QDate::currentDate());
         turnTo(4);
         QTest::mouseClick(m_session->Control<QAbstractButton>(u"BitBtn8"_s), Qt::LeftButton);
-        const QByteArray expected = Packet({"11", "", Brivane::CommServer::ShortDate(QDate::currentDate()), "", ""});
+        const QByteArray expected =
+            Packet({"11", "", Brivane::CommServer::ShortDate(QDate::currentDate()), "", ""});
         QTRY_VERIFY(m_session->CommServer().ReceivedLines().contains(expected));
     }
 };
