@@ -3,6 +3,7 @@
 // loop, the date of the minutes, and the lines reaching the scripted communication server.
 #include "console/protocol/commserverprotocol.h"
 #include "tests/support/consolesession.h"
+#include "tests/support/pagecontrols.h"
 
 #include <QAbstractButton>
 #include <QDateEdit>
@@ -11,18 +12,6 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QStringList Items(const QListWidget* list)
-{
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row)
-        items << list->item(row)->text();
-    return items;
-}
-
-} // namespace
 
 class TestPermissionWindow : public QObject
 {
@@ -53,19 +42,19 @@ private Q_SLOTS:
     void afterSignIn_turningToThePage_listsEveryOnlineStudentOnBothSides()
     {
         joinClass();
-        QCOMPARE(Items(list(u"ListBox_online"_s)), QStringList());
+        QCOMPARE(ListItems(list(u"ListBox_online"_s)), QStringList());
         turnTo(3);
         const QStringList online{u"Jane Doe"_s, u"Mary Ann Okafor"_s, u"Al Ng"_s};
-        QCOMPARE(Items(list(u"ListBox_online"_s)), online);
-        QCOMPARE(Items(list(u"ListBox_Push"_s)), online);
+        QCOMPARE(ListItems(list(u"ListBox_online"_s)), online);
+        QCOMPARE(ListItems(list(u"ListBox_Push"_s)), online);
 
         // Gone offline: out of the right list at once, in the left one until the next refresh.
         m_session->Deliver({"Jane", "Doe", "4", "0"});
-        QCOMPARE(Items(list(u"ListBox_online"_s)), online);
-        QCOMPARE(Items(list(u"ListBox_Push"_s)), (QStringList{u"Mary Ann Okafor"_s, u"Al Ng"_s}));
+        QCOMPARE(ListItems(list(u"ListBox_online"_s)), online);
+        QCOMPARE(ListItems(list(u"ListBox_Push"_s)), (QStringList{u"Mary Ann Okafor"_s, u"Al Ng"_s}));
         turnTo(4);
         turnTo(3);
-        QCOMPARE(Items(list(u"ListBox_online"_s)), (QStringList{u"Mary Ann Okafor"_s, u"Al Ng"_s}));
+        QCOMPARE(ListItems(list(u"ListBox_online"_s)), (QStringList{u"Mary Ann Okafor"_s, u"Al Ng"_s}));
     }
 
     void minutes_todayAtFirstShow_sentThroughTheLink()

@@ -1,6 +1,7 @@
 // The "Meeting Information" page on a class of its own: its controls, Clear, and the minutes
 // Send writes to a scripted communication server.
 #include "console/minutes/meetinginfopage.h"
+#include "tests/support/pagecontrols.h"
 #include "tests/support/scriptedpeer.h"
 #include "tests/support/standaloneclass.h"
 
@@ -28,13 +29,7 @@ struct MinutesFixture
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
-    template <typename T = QWidget> T* control(const char* name) const
-    {
-        T* found = page.findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template <typename T = QWidget> T* control(const char* name) const { return FindControl<T>(page, name); }
     QPlainTextEdit* memo(const char* name) const { return control<QPlainTextEdit>(name); }
     QDateEdit* date() const { return control<QDateEdit>("dtsDate"); }
     void click(const char* name) const { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }

@@ -3,6 +3,7 @@
 #include "common/core/studentlist.h"
 #include "console/permission/pushpermissionpage.h"
 #include "tests/support/modalwatcher.h"
+#include "tests/support/pagecontrols.h"
 #include "tests/support/scriptedpeer.h"
 #include "tests/support/standaloneclass.h"
 
@@ -19,14 +20,6 @@ using namespace Qt::StringLiterals;
 using Quillon::ssOffline;
 
 namespace {
-
-QStringList Items(const QListWidget* list)
-{
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row)
-        items << list->item(row)->text();
-    return items;
-}
 
 // Checks the box is the question with the given text and the confirmation icon, then clicks.
 ModalWatcher::Answer Confirm(const QString& text, QMessageBox::StandardButton button)
@@ -77,13 +70,7 @@ struct PermissionFixture
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         click("BitBtn2");
     }
-    template <typename T = QWidget> T* control(const char* name) const
-    {
-        T* found = page.findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template <typename T = QWidget> T* control(const char* name) const { return FindControl<T>(page, name); }
     QListWidget* left() const { return control<QListWidget>("ListBox_online"); }
     QListWidget* right() const { return control<QListWidget>("ListBox_Push"); }
     void click(const char* name) const { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
@@ -132,8 +119,8 @@ private Q_SLOTS:
     void refresh_onlineLeft_withPermissionRight_inRosterOrder()
     {
         PermissionFixture f;
-        QCOMPARE(Items(f.left()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s, u"Al Ng"_s}));
-        QCOMPARE(Items(f.right()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s}));
+        QCOMPARE(ListItems(f.left()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s, u"Al Ng"_s}));
+        QCOMPARE(ListItems(f.right()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s}));
     }
 
     // The student's names hold a blank, so a lookup by the listed text would find no one.
@@ -143,13 +130,13 @@ private Q_SLOTS:
         f.right()->setCurrentRow(1);
         f.boxes.Then(Confirm(u"You want to revoke Push Permission of Mary Ann Okafor?"_s, QMessageBox::Yes));
         f.clickAndAnswer("SpeedButton4");
-        QCOMPARE(Items(f.right()), (QStringList{u"Jane Doe"_s}));
+        QCOMPARE(ListItems(f.right()), (QStringList{u"Jane Doe"_s}));
         QVERIFY(!f.student(1).FPushPermission);
 
         f.left()->setCurrentRow(1);
         f.boxes.Then(Confirm(u"You want to grant Push Permission to Mary Ann Okafor?"_s, QMessageBox::Yes));
         f.clickAndAnswer("SpeedButton1");
-        QCOMPARE(Items(f.right()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s}));
+        QCOMPARE(ListItems(f.right()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s}));
         QVERIFY(f.student(1).FPushPermission);
 
         QCOMPARE(f.linesSentThenSwitch(), (QList<QByteArray>{Packet({"5", "Mary Ann", "Okafor", "0"}),
@@ -163,7 +150,7 @@ private Q_SLOTS:
         f.boxes.Then(Confirm(u"You want to grant Push Permission to Jane Doe?"_s, QMessageBox::Yes));
         f.boxes.Then(Notice(u"Jane Doe already has push permission!"_s));
         f.clickAndAnswer("SpeedButton1");
-        QCOMPARE(Items(f.right()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s}));
+        QCOMPARE(ListItems(f.right()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s}));
         QCOMPARE(f.linesSentThenSwitch(), QList<QByteArray>());
     }
 
@@ -199,7 +186,7 @@ private Q_SLOTS:
         }
         f.clickAndAnswer(button.constData());
         QCOMPARE(f.boxes.SeenTexts(), QStringList{box});
-        QCOMPARE(Items(f.right()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s}));
+        QCOMPARE(ListItems(f.right()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s}));
         QCOMPARE(f.linesSentThenSwitch(), QList<QByteArray>());
     }
 
@@ -210,8 +197,8 @@ private Q_SLOTS:
         f.boxes.Then(ModalWatcher::ClickBox(QMessageBox::Yes));
         f.clickAndAnswer("SpeedButton4");
         f.click("BitBtn2");
-        QCOMPARE(Items(f.left()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s, u"Al Ng"_s}));
-        QCOMPARE(Items(f.right()), (QStringList{u"Mary Ann Okafor"_s}));
+        QCOMPARE(ListItems(f.left()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s, u"Al Ng"_s}));
+        QCOMPARE(ListItems(f.right()), (QStringList{u"Mary Ann Okafor"_s}));
         QCOMPARE(f.linesSentThenSwitch(), QList<QByteArray>{Packet({"5", "Jane", "Doe", "0"})});
     }
 
@@ -219,17 +206,17 @@ private Q_SLOTS:
     {
         PermissionFixture f;
         f.page.RemoveFromPushList(f.student(1)); // still online: stays
-        QCOMPARE(Items(f.right()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s}));
+        QCOMPARE(ListItems(f.right()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s}));
 
         f.student(0).SetStatus(ssOffline);
         f.page.RemoveFromPushList(f.student(0));
-        QCOMPARE(Items(f.left()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s, u"Al Ng"_s}));
-        QCOMPARE(Items(f.right()), (QStringList{u"Mary Ann Okafor"_s}));
+        QCOMPARE(ListItems(f.left()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s, u"Al Ng"_s}));
+        QCOMPARE(ListItems(f.right()), (QStringList{u"Mary Ann Okafor"_s}));
         QVERIFY(f.student(0).FPushPermission);
 
         f.student(0).SetStatus(Quillon::ssSad);
         f.click("BitBtn2");
-        QCOMPARE(Items(f.right()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s}));
+        QCOMPARE(ListItems(f.right()), (QStringList{u"Jane Doe"_s, u"Mary Ann Okafor"_s}));
     }
 
     // The communication loop runs while the question is open; a student above the selected one
@@ -248,7 +235,7 @@ private Q_SLOTS:
         f.clickAndAnswer("SpeedButton4");
         QCOMPARE(f.boxes.SeenTexts(),
                  QStringList{u"You want to revoke Push Permission of Mary Ann Okafor?"_s});
-        QCOMPARE(Items(f.right()), QStringList());
+        QCOMPARE(ListItems(f.right()), QStringList());
         QVERIFY(f.student(0).FPushPermission);
         QVERIFY(!f.student(1).FPushPermission);
         QCOMPARE(f.linesSentThenSwitch(), QList<QByteArray>{Packet({"5", "Mary Ann", "Okafor", "0"})});
