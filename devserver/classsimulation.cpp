@@ -286,9 +286,10 @@ void ClassSimulation::OnTeacherMessage(int code, QByteArray rest)
             m_log.Info(m_logSource,
                        m_privateDisabled ? u"private talking disabled"_s : u"private talking allowed"_s);
             return;
+        case MeetingInformation:
+            return OnMeetingInformation(rest);
         case Push:
         case Drawing:
-        case MeetingInformation:
             m_log.Detail(m_logSource, u"relayed to the class"_s);
             return;
         default:
@@ -343,6 +344,24 @@ void ClassSimulation::Answer(int index)
         return;
     SendChat(student, PrivateToTeacher,
              m_settings.quiet ? m_chatter.answers.front() : PickPhrase(m_chatter.answers), false);
+}
+
+// The minutes go to the log, each text as typed with "⏎" between its lines.
+void ClassSimulation::OnMeetingInformation(QByteArray rest)
+{
+    auto text = [&rest] {
+        QByteArray field = NextField(rest, FieldSeparator);
+        QList<QByteArray> lines = ReadLines(field);
+        for (QByteArray& line : lines)
+            line = UnquoteLine(line);
+        return Logger::Readable(lines.join(LineDelimiter));
+    };
+    const QString purpose = text();
+    const QString date = Logger::Readable(NextField(rest, FieldSeparator));
+    const QString agenda = text();
+    const QString conclusion = text();
+    m_log.Info(m_logSource, u"minutes of the meeting on %1: purpose: %2; agenda: %3; conclusion: %4"_s.arg(
+                                date, purpose, agenda, conclusion));
 }
 
 void ClassSimulation::OnPermission(QByteArray rest)

@@ -67,6 +67,7 @@ private:
     void OnPublicChat(QByteArray rest);
     void OnPrivateChat(QByteArray rest);
     void OnPermission(QByteArray rest);
+    void OnMeetingInformation(QByteArray rest);
     QList<int> Matching(const std::function<bool(const Student&)>& predicate) const;
     int Pick(const QList<int>& indices);
     const Phrase& PickPhrase(const QList<Phrase>& phrases);

@@ -16,7 +16,9 @@ namespace {
 
 constexpr qsizetype ShortLine = 400; // characters shown without --verbose
 
-QString Readable(QByteArrayView bytes)
+} // namespace
+
+QString Logger::Readable(QByteArrayView bytes)
 {
     QString out;
     qsizetype start = 0;
@@ -37,8 +39,6 @@ QString Readable(QByteArrayView bytes)
     flush(bytes.size());
     return out;
 }
-
-} // namespace
 
 QString Logger::Describe(QByteArrayView line)
 {

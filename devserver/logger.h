@@ -22,6 +22,8 @@ public:
     // A protocol line as text: the fields after the header joined by " | ", the line delimiter
     // shown as "⏎", other control bytes as \xNN. Lines without the header are marked.
     static QString Describe(QByteArrayView line);
+    // Wire text as text: the line delimiter shown as "⏎", other control bytes as \xNN.
+    static QString Readable(QByteArrayView bytes);
 
 private:
     void Write(const QString& source, const QString& text);

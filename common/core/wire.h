@@ -29,6 +29,11 @@ QByteArray JoinLines(const QList<QByteArray>& Lines);
 // trimmed of codes <= 32, is not empty. Pieces are returned unchanged (quoting blanks kept).
 QList<QByteArray> ReadLines(QByteArray& rest);
 
+// A piece of a multi-line text as it was typed: JoinLines quotes a line holding a blank or a
+// control character (one blank in front, one behind, every blank inside doubled); such a piece
+// comes back unquoted, any other unchanged.
+QByteArray UnquoteLine(const QByteArray& piece);
+
 // Cuts the first field of the line and tells whether it is exactly the packet header.
 bool CheckHeader(QByteArray& line);
 

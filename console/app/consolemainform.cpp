@@ -11,6 +11,8 @@
 #include "console/chat/chatpage.h"
 #include "console/classroom/classroompage.h"
 #include "console/link/classlink.h"
+#include "console/minutes/meetinginfopage.h"
+#include "console/permission/pushpermissionpage.h"
 #include "console/protocol/commserverprotocol.h"
 #include "console/push/coursemainpage.h"
 #include "console/push/pushpage.h"
@@ -57,9 +59,6 @@ TForm_Main::TForm_Main(const TProgramOptions& options, QWidget* parent)
                     [this](const CommServer::TSender&, QByteArray& rest) { ShowServerVerdict(rest); });
 
     FBrowser = new TWebBrowserPage(*options.Services.WebView, ui->ts_WebBrowser);
-    ui->ts_WebBrowser->setLayout(new QVBoxLayout);
-    ui->ts_WebBrowser->layout()->setContentsMargins(0, 0, 0, 0);
-    ui->ts_WebBrowser->layout()->addWidget(FBrowser);
 
     // The course addresses across the top of the chat room; below them the chat on the left half
     // and the whiteboard on the right.
@@ -78,6 +77,17 @@ TForm_Main::TForm_Main(const TProgramOptions& options, QWidget* parent)
 
     FClassroom = new TClassroomPage(*this, ui->ts_Classroom);
 
+    FPushPermission = new TPushPermissionPage(*this, ui->ts_WhiteBoard);
+    FMeetingInfo = new TMeetingInfoPage(*this, ui->ts_MeetingInfo);
+    for (QWidget* page : {static_cast<QWidget*>(FBrowser), static_cast<QWidget*>(FPushPermission),
+                          static_cast<QWidget*>(FMeetingInfo)}) {
+        auto* layout = new QVBoxLayout(page->parentWidget());
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(page);
+    }
+    ConnectGuarded(ui->PageControl_Main, &QTabWidget::currentChanged, this,
+                   [this](int index) { PageControl_MainChange(index); });
+
     FormCreate();
 }
 
@@ -88,6 +98,8 @@ TForm_Main::~TForm_Main()
     delete FChat;
     delete FWhiteBoard;
     delete FPush;
+    delete FPushPermission;
+    delete FMeetingInfo;
     qDeleteAll(ui->ts_Classroom->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     delete FClassroom;
     FormDestroy();
@@ -159,6 +171,11 @@ void TForm_Main::HandleNameServerMessage(int code, QByteArray& rest)
     default:
         break;
     }
+}
+
+void TForm_Main::BeforeLogin()
+{
+    FMeetingInfo->ShowToday();
 }
 
 void TForm_Main::PrepareClassroom()
@@ -235,9 +252,16 @@ void TForm_Main::NavigateToAddress()
     FBrowser->NavigateToAddress();
 }
 
-// The push-permission lists arrive as a feature of their own; until then this does nothing.
+void TForm_Main::RemoveFromPushList(const TStudent& student)
+{
+    FPushPermission->RemoveFromPushList(student);
+}
 
-void TForm_Main::RemoveFromPushList(const QByteArray&) {}
+void TForm_Main::PageControl_MainChange(int index)
+{
+    if (index == 3)
+        FPushPermission->Action_RefreshlistExecute();
+}
 
 // --- closing
 

@@ -22,6 +22,8 @@ class TClassLink;
 class TClassroomPage;
 class TPushPage;
 class TWebBrowserPage;
+class TMeetingInfoPage;
+class TPushPermissionPage;
 class TWhiteBoardPage;
 
 // The teacher console's main window: the host of the console's features. It signs in, joins the
@@ -54,7 +56,7 @@ public:
     const QByteArray& ClassCourse() const override { return FCourse; }
     TClassLink& Link() override { return *FLink; }
     void MarkOnline(const QByteArray& first, const QByteArray& last) override;
-    void RemoveFromPushList(const QByteArray& displayName) override;
+    void RemoveFromPushList(const Quillon::TStudent& student) override;
     void ShowStatus(int panel, const QString& text) override { SetPanelText(panel, text); }
 
 protected:
@@ -62,6 +64,7 @@ protected:
     const QByteArray& CredentialsCode() const override;
     bool AppendsCourseList() const override { return true; }
     bool IgnoresNameServerReadErrors() const override { return false; }
+    void BeforeLogin() override;
     void HandleNameServerMessage(int code, QByteArray& rest) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -84,6 +87,7 @@ protected:
     void DrawClassroom();
     void BlankBoard();
     void NavigateToAddress();
+    void PageControl_MainChange(int index);
 
     QByteArray FCommHost;
     int FCommPort = 0;
@@ -99,6 +103,8 @@ private:
     TWhiteBoardPage* FWhiteBoard = nullptr; // owns FSentActions and FPendingActions
     TPushPage* FPush = nullptr;
     TWebBrowserPage* FBrowser = nullptr;
+    TPushPermissionPage* FPushPermission = nullptr;
+    TMeetingInfoPage* FMeetingInfo = nullptr;
 };
 
 } // namespace Brivane

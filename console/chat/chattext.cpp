@@ -1,6 +1,7 @@
 #include "console/chat/chattext.h"
 
 #include "common/core/ansi.h"
+#include "common/core/wire.h"
 #include "console/protocol/commserverprotocol.h"
 
 #include <QStringList>
@@ -21,23 +22,7 @@ QByteArray AddressedHeader(bool audio, const QByteArray& first, const QByteArray
 
 QByteArray UnquotePiece(const QByteArray& piece)
 {
-    constexpr char Quote = ' ';
-    if (piece.size() < 2 || piece.front() != Quote || piece.back() != Quote)
-        return piece;
-    QByteArray text;
-    text.reserve(piece.size() - 2);
-    const qsizetype end = piece.size() - 1;
-    for (qsizetype i = 1; i < end; ++i) {
-        if (piece[i] == Quote) {
-            // Inside the quotes a blank only comes doubled; a single one means the piece was not
-            // written by the encoding, and is shown as received.
-            if (i + 1 >= end || piece[i + 1] != Quote)
-                return piece;
-            ++i;
-        }
-        text.append(piece[i]);
-    }
-    return text;
+    return Quillon::UnquoteLine(piece);
 }
 
 QList<QByteArray> ShownPieces(const QList<QByteArray>& received)

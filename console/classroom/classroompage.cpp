@@ -90,7 +90,7 @@ void TClassroomPage::HandleStudentStatus(const QByteArray& first, const QByteArr
         return;
     student->SetStatus(CommServer::ReadStatus(rest));
     if (student->FStatus == ssOffline)
-        m_class.RemoveFromPushList(student->FullName());
+        m_class.RemoveFromPushList(*student);
     DrawClassroom();
 }
 

@@ -29,8 +29,8 @@ public:
     // The sender of a message is in class: an offline student becomes present and the classroom
     // picture is redrawn.
     virtual void MarkOnline(const QByteArray& first, const QByteArray& last) = 0;
-    // A student went offline: out of the push-permission lists.
-    virtual void RemoveFromPushList(const QByteArray& displayName) = 0;
+    // A student whose new status is stored, if offline now: out of the push-permission list.
+    virtual void RemoveFromPushList(const Quillon::TStudent& student) = 0;
     // Writes one panel of the window's status bar (0 to 3, left to right).
     virtual void ShowStatus(int panel, const QString& text) = 0;
 };

@@ -20,7 +20,10 @@ public:
     const QByteArray& ClassCourse() const override { return m_course; }
     Brivane::TClassLink& Link() override { return m_link; }
     void MarkOnline(const QByteArray& first, const QByteArray& last) override;
-    void RemoveFromPushList(const QByteArray& displayName) override { RemovedFromPush << displayName; }
+    void RemoveFromPushList(const Quillon::TStudent& student) override
+    {
+        RemovedFromPush << student.FullName();
+    }
     // Every status write, in order, as "panel: text".
     void ShowStatus(int panel, const QString& text) override
     {
