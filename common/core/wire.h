@@ -32,6 +32,9 @@ QList<QByteArray> ReadLines(QByteArray& rest);
 // Cuts the first field of the line and tells whether it is exactly the packet header.
 bool CheckHeader(QByteArray& line);
 
+// Whether the text holds nothing but characters of code 32 or below (it stops at the first other).
+bool IsOnlyControls(QByteArrayView text);
+
 // The text without the characters of code 32 or below at both ends.
 QByteArray TrimControls(QByteArrayView text);
 
