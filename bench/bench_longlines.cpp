@@ -59,12 +59,12 @@ void BM_LongLine_ClassStatus16MiB(benchmark::State& state)
 {
     for (auto _ : state) {
         QByteArray rest = ClassStatusLine();
-        CommServer::ReadHeader(rest);
-        benchmark::DoNotOptimize(CommServer::ReadSender(rest));
-        benchmark::DoNotOptimize(CommServer::ReadCode(rest));
-        benchmark::DoNotOptimize(CommServer::ReadStatus(rest));
+        Brivane::CommServer::ReadHeader(rest);
+        benchmark::DoNotOptimize(Brivane::CommServer::ReadSender(rest));
+        benchmark::DoNotOptimize(Brivane::CommServer::ReadCode(rest));
+        benchmark::DoNotOptimize(Brivane::CommServer::ReadStatus(rest));
         qsizetype groups = 0;
-        while (const auto group = CommServer::NextStatusGroup(rest))
+        while (const auto group = Brivane::CommServer::NextStatusGroup(rest))
             ++groups;
         benchmark::DoNotOptimize(groups);
     }
@@ -76,11 +76,11 @@ void BM_LongLine_BlankChatLines16MiB(benchmark::State& state)
 {
     for (auto _ : state) {
         QByteArray rest = BlankLinesMessage();
-        CommServer::ReadHeader(rest);
-        CommServer::ReadSender(rest);
-        CommServer::ReadCode(rest);
-        CommServer::ReadChatMark(rest);
-        benchmark::DoNotOptimize(CommServer::ReadMessageLines(rest).size());
+        Brivane::CommServer::ReadHeader(rest);
+        Brivane::CommServer::ReadSender(rest);
+        Brivane::CommServer::ReadCode(rest);
+        Brivane::CommServer::ReadChatMark(rest);
+        benchmark::DoNotOptimize(Brivane::CommServer::ReadMessageLines(rest).size());
     }
     state.SetBytesProcessed(state.iterations() * BlankLinesMessage().size());
 }
