@@ -4,14 +4,26 @@
 
 #include <QPointer>
 #include <QTcpSocket>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace Quillon::DevServer {
 
 LinePeer::LinePeer(QTcpSocket* socket, QString name, Logger& log, QObject* parent)
-    : QObject(parent), m_socket(socket), m_name(std::move(name)), m_log(log)
+    : QObject(parent), m_socket(socket), m_name(std::move(name)), m_log(log), m_stalled(new QTimer(this))
 {
+    m_stalled->setSingleShot(true);
+    m_stalled->setInterval(DefaultStalledMs);
+    connect(m_stalled, &QTimer::timeout, this, [this] {
+        m_log.Info(
+            m_name,
+            u"dropped: %1 bytes of answers unread for %2 ms"_s.arg(UnsentBytes()).arg(m_stalled->interval()));
+        m_closing = true;
+        m_buffer.clear();
+        m_socket->abort();
+    });
+    connect(m_socket, &QTcpSocket::bytesWritten, this, &LinePeer::AnswersWritten);
     m_socket->setParent(this);
     // Bounds what Qt itself buffers; ReadAvailable bounds the rest.
     m_socket->setReadBufferSize(256 * 1024);
@@ -42,6 +54,29 @@ void LinePeer::Send(const QByteArray& line)
     m_socket->write(line + "\r\n");
 }
 
+qint64 LinePeer::UnsentBytes() const
+{
+    return m_socket->bytesToWrite();
+}
+
+void LinePeer::SetStalledMs(int ms)
+{
+    m_stalled->setInterval(ms);
+}
+
+void LinePeer::AnswersWritten()
+{
+    if (!m_holding)
+        return;
+    if (UnsentBytes() > MaxUnsentBytes / 2) {
+        m_stalled->start(); // the peer reads, slowly: it is not stalled
+        return;
+    }
+    m_holding = false;
+    m_stalled->stop();
+    ReadAvailable();
+}
+
 void LinePeer::Close()
 {
     if (m_closing)
@@ -52,11 +87,23 @@ void LinePeer::Close()
 
 void LinePeer::ReadAvailable()
 {
+    if (m_holding)
+        return; // the socket keeps what came; the peer's further lines wait on its side
     m_buffer.append(m_socket->readAll());
+    HandleBufferedLines();
+}
+
+void LinePeer::HandleBufferedLines()
+{
     // A handler may close the connection or free this object's parent's interest in it.
     const QPointer<LinePeer> alive(this);
     qsizetype start = 0;
     while (alive && !m_closing) {
+        if (UnsentBytes() > MaxUnsentBytes) {
+            m_holding = true;
+            m_stalled->start();
+            break;
+        }
         const qsizetype lf = m_buffer.indexOf('\n', start);
         if (lf < 0)
             break;
@@ -77,6 +124,8 @@ void LinePeer::ReadAvailable()
     if (!alive)
         return;
     m_buffer.remove(0, start);
+    if (m_holding)
+        return; // the lines left in the buffer are handled when the peer has read
     if (m_buffer.size() > MaxLineLength) {
         if (!m_discarding)
             m_log.Info(m_name, u"dropping a line longer than %1 bytes"_s.arg(MaxLineLength));

@@ -2,6 +2,7 @@
 
 #include "common/core/ansi.h"
 #include "common/core/error.h"
+#include "common/core/readabletext.h"
 
 #include <limits>
 
@@ -143,7 +144,7 @@ std::int32_t StrToInt(QByteArrayView text)
 {
     if (const auto value = TryStrToInt(text))
         return *value;
-    throw ConvertError(u"'"_s + Ansi::ToDisplay(text) + u"' is not a valid integer value"_s);
+    throw ConvertError(u"'"_s + QuotedField(text) + u"' is not a valid integer value"_s);
 }
 
 bool StrToBool(QByteArrayView text)
@@ -154,7 +155,7 @@ bool StrToBool(QByteArrayView text)
         return true;
     if (EqualsIgnoringAsciiCase(text, "False"))
         return false;
-    throw ConvertError(u"'"_s + Ansi::ToDisplay(text) + u"' is not a valid boolean value"_s);
+    throw ConvertError(u"'"_s + QuotedField(text) + u"' is not a valid boolean value"_s);
 }
 
 QByteArray IntToStr(std::int64_t value)

@@ -38,13 +38,13 @@ void AppendItem(QByteArray& out, const QByteArray& line)
     out.append(QuoteChar);
 }
 
-bool OnlyControls(QByteArrayView text)
+// Where the text ends once the characters of code 32 or below at its end are left off.
+qsizetype EndOfSignificant(QByteArrayView text)
 {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) > 32)
-            return false;
-    }
-    return true;
+    qsizetype end = text.size();
+    while (end > 0 && static_cast<unsigned char>(text[end - 1]) <= 32)
+        --end;
+    return end;
 }
 
 } // namespace
@@ -96,9 +96,16 @@ QByteArray JoinLines(const QList<QByteArray>& Lines)
 
 QList<QByteArray> ReadLines(QByteArray& rest)
 {
+    // One walk over the line: the rest is only controls once the cut has passed its last
+    // significant character, which is found once from the end instead of searched for per piece.
     QList<QByteArray> pieces;
-    while (!OnlyControls(rest))
-        pieces.append(NextField(rest, QByteArrayView(&LineDelimiter, 1)));
+    const QByteArrayView delimiter(&LineDelimiter, 1);
+    qsizetype significantLeft = EndOfSignificant(rest);
+    while (significantLeft > 0) {
+        const qsizetype before = rest.size();
+        pieces.append(NextField(rest, delimiter));
+        significantLeft -= before - rest.size();
+    }
     return pieces;
 }
 
@@ -126,6 +133,15 @@ QByteArray UnquoteLine(const QByteArray& piece)
 bool CheckHeader(QByteArray& line)
 {
     return NextField(line, FieldSeparator) == PacketHeader;
+}
+
+bool IsOnlyControls(QByteArrayView text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) > 32)
+            return false;
+    }
+    return true;
 }
 
 QByteArray TrimControls(QByteArrayView text)

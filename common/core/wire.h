@@ -37,6 +37,9 @@ QByteArray UnquoteLine(const QByteArray& piece);
 // Cuts the first field of the line and tells whether it is exactly the packet header.
 bool CheckHeader(QByteArray& line);
 
+// Whether the text holds nothing but characters of code 32 or below (it stops at the first other).
+bool IsOnlyControls(QByteArrayView text);
+
 // The text without the characters of code 32 or below at both ends.
 QByteArray TrimControls(QByteArrayView text);
 

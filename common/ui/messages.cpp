@@ -1,5 +1,6 @@
 #include "common/ui/messages.h"
 
+#include "common/core/readabletext.h"
 #include "common/ui/application.h"
 
 #include <QMessageBox>
@@ -8,11 +9,16 @@
 namespace Quillon {
 namespace {
 
+constexpr qsizetype ReadableCaptionChars = 100;
+
 QMessageBox::StandardButton runBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                                    const QString& text, QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(icon, caption, text, buttons, parent);
+    QMessageBox box(icon, Readable(caption, ReadableCaptionChars, 1), QString(), buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    box.setText(Readable(text));
+    if (!IsReadable(text))
+        box.setDetailedText(text);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.exec();
     QAbstractButton* clicked = box.clickedButton();

@@ -122,6 +122,11 @@ void TSignInWindow::Timer1Timer()
         if (!AppendsCourseList())
             FCourseList.clear();
         NameServer::ReadCourseList(line, FCourseList);
+        if (Form_Select->isVisible()) {
+            // Only the dialog already open answers, once the teacher has chosen.
+            Form_Select->ShowCourses(FCourseList);
+            break;
+        }
         Form_Select->Execute(FCourseList, FCourse);
         TCPClient_NameServer.WriteLn(NameServer::CourseChoiceLine(FCourse));
         break;

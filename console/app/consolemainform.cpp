@@ -4,7 +4,9 @@
 #include "common/core/apppath.h"
 #include "common/core/error.h"
 #include "common/core/nameserverprotocol.h"
+#include "common/core/readabletext.h"
 #include "common/ui/application.h"
+#include "common/ui/errorreport.h"
 #include "common/ui/guardedconnect.h"
 #include "common/ui/messages.h"
 #include "console/browser/webbrowserpage.h"
@@ -31,6 +33,10 @@ namespace Brivane {
 using namespace Quillon;
 using namespace Qt::StringLiterals;
 
+namespace {
+constexpr qsizetype PanelNameChars = 100;
+}
+
 TForm_Main::TForm_Main(const TProgramOptions& options, QWidget* parent)
     : TSignInWindow(options, parent), m_options(options), ui(std::make_unique<Ui::TForm_Main>())
 {
@@ -52,6 +58,7 @@ TForm_Main::TForm_Main(const TProgramOptions& options, QWidget* parent)
     FLink->SetSenderShown(
         [this](const QByteArray& first, const QByteArray& last) { ShowLastSender(first, last); });
     FLink->SetConnectionLost([this] { LostConnection(); });
+    FLink->SetHandlerFailed([this](const std::exception& error) { ReportError(this, error); });
     FLink->Register(CommServer::icIdentify, [this](const CommServer::TSender&, QByteArray&) { Identify(); });
     FLink->Register(CommServer::icNotice,
                     [this](const CommServer::TSender&, QByteArray& rest) { ShowServerNotice(rest); });
@@ -202,7 +209,9 @@ void TForm_Main::ConnectCommServer()
 
 void TForm_Main::ShowLastSender(const QByteArray& first, const QByteArray& last)
 {
-    SetPanelText(2, u"Last msg by: "_s + Ansi::ToDisplay(first) + u' ' + Ansi::ToDisplay(last));
+    // The panel is a fixed 200 pixels: a name longer than a line would only cost layout time.
+    SetPanelText(2, u"Last msg by: "_s + Readable(Ansi::ToDisplay(first), PanelNameChars, 1) + u' ' +
+                        Readable(Ansi::ToDisplay(last), PanelNameChars, 1));
 }
 
 void TForm_Main::Identify()

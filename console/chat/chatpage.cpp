@@ -167,27 +167,30 @@ void TChatPage::AppendChat(const QByteArray& header, std::int32_t colour, bool a
     format.setForeground(ColorFromValue(colour, Memo_msg->palette()));
     format.setFontWeight(QFont::Bold);
     format.setFontItalic(audio);
-    AppendTranscriptLine(Ansi::ToDisplay(header), format);
+    // One edit for the whole message: the transcript is laid out and scrolled once, not once per
+    // line (a message of many thousand lines would freeze the window otherwise).
+    QTextCursor cursor(Memo_msg->document());
+    cursor.beginEditBlock();
+    AppendTranscriptLine(cursor, Ansi::ToDisplay(header), format);
 
     format.setFontWeight(QFont::Normal);
     format.setFontItalic(false);
     const QList<QByteArray> pieces = ChatText::ShownPieces(received);
     for (const QByteArray& piece : pieces)
-        AppendTranscriptLine(Ansi::ToDisplay(piece), format);
+        AppendTranscriptLine(cursor, Ansi::ToDisplay(piece), format);
+    cursor.endEditBlock();
+    Memo_msg->verticalScrollBar()->setValue(Memo_msg->verticalScrollBar()->maximum());
     if (audio && FSpeechTried && FSpeechReady)
         SpeakText(Ansi::ToDisplay(ChatText::SpokenText(pieces, speechSeparator)));
 }
 
 // Texts go in as plain text: nothing a student typed is read as markup.
-void TChatPage::AppendTranscriptLine(const QString& text, const QTextCharFormat& format)
+void TChatPage::AppendTranscriptLine(QTextCursor& cursor, const QString& text, const QTextCharFormat& format)
 {
-    QTextDocument* document = Memo_msg->document();
-    QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
-    if (!document->isEmpty())
+    if (!Memo_msg->document()->isEmpty())
         cursor.insertBlock(QTextBlockFormat(), format);
     cursor.insertText(text, format);
-    Memo_msg->verticalScrollBar()->setValue(Memo_msg->verticalScrollBar()->maximum());
 }
 
 // --- speech

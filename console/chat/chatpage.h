@@ -15,6 +15,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QPlainTextEdit;
+class QTextCursor;
 class QTextCharFormat;
 class QTextEdit;
 
@@ -59,7 +60,7 @@ private:
     void SpeakText(const QString& text);
     void AppendChat(const QByteArray& header, std::int32_t colour, bool audio,
                     const QList<QByteArray>& received, QByteArrayView speechSeparator);
-    void AppendTranscriptLine(const QString& text, const QTextCharFormat& format);
+    void AppendTranscriptLine(QTextCursor& cursor, const QString& text, const QTextCharFormat& format);
 
     std::unique_ptr<Ui::TChatPage> ui;
     TClassContext& m_class;

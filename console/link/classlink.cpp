@@ -1,5 +1,7 @@
 #include "console/link/classlink.h"
 
+#include <QScopeGuard>
+
 #include <exception>
 
 namespace Brivane {
@@ -25,6 +27,11 @@ void TClassLink::SetConnectionLost(std::function<void()> lost)
     m_connectionLost = std::move(lost);
 }
 
+void TClassLink::SetHandlerFailed(std::function<void(const std::exception&)> failed)
+{
+    m_handlerFailed = std::move(failed);
+}
+
 void TClassLink::Connect(const QString& host, int port)
 {
     TCPClient_QuillonServer.SetHost(host);
@@ -44,6 +51,8 @@ void TClassLink::Timer2Timer()
     // event loop inside this handler. Restarting the timer here lets the next ticks run inside
     // such a box, so a notice or an error report left open does not hold later lines back.
     m_timer2->start();
+    if (m_openTicks >= MaxOpenTicks)
+        return;
 
     QByteArray line;
     try {
@@ -54,8 +63,19 @@ void TClassLink::Timer2Timer()
             m_connectionLost();
         return;
     }
-    if (!line.isEmpty())
+    if (line.isEmpty())
+        return;
+    ++m_openTicks;
+    const auto leave = qScopeGuard([this] { --m_openTicks; });
+    if (!m_handlerFailed) {
         HandleLine(std::move(line));
+        return;
+    }
+    try {
+        HandleLine(std::move(line));
+    } catch (const std::exception& error) {
+        m_handlerFailed(error);
+    }
 }
 
 void TClassLink::HandleLine(QByteArray line)

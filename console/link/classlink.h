@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <exception>
 #include <functional>
 
 namespace Brivane {
@@ -33,6 +34,17 @@ public:
     void SetSenderShown(std::function<void(const QByteArray& first, const QByteArray& last)> shown);
     // Told once when reading fails; Timer2 has been stopped by then.
     void SetConnectionLost(std::function<void()> lost);
+    // Told what a handler threw, while its tick still counts as open (the report's box is one of
+    // the boxes below MaxOpenTicks). Without it the error leaves Timer2Timer.
+    void SetHandlerFailed(std::function<void(const std::exception& error)> failed);
+
+    // Ticks whose line opened a box that is still open. At this many the ticks read no further
+    // line: the lines wait in the connection until a box is closed. Each open box holds a nested
+    // event loop on the stack and asks the teacher for one more click, so a server sending a bad
+    // line per tick would otherwise pile boxes up until the stack runs out; a handful still lets
+    // a notice, an error report and the lines behind them show while one is left open.
+    static constexpr int MaxOpenTicks = 5;
+    int OpenTicks() const { return m_openTicks; }
 
     // Blocks until connected (TLineConnection::ConnectTimeoutMs at most); throws ConnectionError.
     // Timer2 runs from then on.
@@ -54,6 +66,8 @@ private:
     QHash<int, THandler> m_handlers;
     std::function<void(const QByteArray&, const QByteArray&)> m_senderShown;
     std::function<void()> m_connectionLost;
+    std::function<void(const std::exception&)> m_handlerFailed;
+    int m_openTicks = 0; // ticks inside HandleLine (or its error report), nested in boxes
 };
 
 } // namespace Brivane

@@ -78,7 +78,7 @@ int ReadStatus(QByteArray& rest)
 
 std::optional<TStatusGroup> NextStatusGroup(QByteArray& rest)
 {
-    if (TrimControls(rest).isEmpty())
+    if (IsOnlyControls(rest)) // a check, not a trimmed copy of the whole rest per group
         return std::nullopt;
     TStatusGroup group;
     group.first = Next(rest);

@@ -49,6 +49,36 @@ void CreateOwnerOnly(const QString& path)
     }
 }
 
+bool IsHexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// The cell text in the file format's own escapes, so the spreadsheet program shows it as typed:
+// the format reads "_xHHHH_" as the character HHHH, so such a sequence in the text gets its
+// underscore escaped ("_x005F_"), and a NUL byte, which neither XML nor the library's C string
+// can hold, becomes "_x0000_". The library escapes the other control characters itself.
+QByteArray EscapedCellText(const QByteArray& utf8)
+{
+    QByteArray escaped;
+    escaped.reserve(utf8.size());
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        if (c == '\0') {
+            escaped.append("_x0000_");
+            continue;
+        }
+        if (c == '_' && i + 6 < utf8.size() && utf8[i + 1] == 'x' && IsHexDigit(utf8[i + 2]) &&
+            IsHexDigit(utf8[i + 3]) && IsHexDigit(utf8[i + 4]) && IsHexDigit(utf8[i + 5]) &&
+            utf8[i + 6] == '_') {
+            escaped.append("_x005F_");
+            continue;
+        }
+        escaped.append(c);
+    }
+    return escaped;
+}
+
 // Closes (and frees) the workbook on every way out.
 struct WorkbookCloser
 {
@@ -69,7 +99,7 @@ void WriteCells(lxw_worksheet* sheet, const ExportBlock& block, const QString& p
             if (text.isEmpty()) {
                 continue; // an empty text cell is no cell at all
             }
-            const QByteArray utf8 = Quillon::Ansi::ToDisplay(text).toUtf8();
+            const QByteArray utf8 = EscapedCellText(Quillon::Ansi::ToDisplay(text).toUtf8());
             const lxw_error error =
                 worksheet_write_string(sheet, lxw_row_t(r), lxw_col_t(c), utf8.constData(), nullptr);
             if (error != LXW_NO_ERROR) {

@@ -106,6 +106,13 @@ void TestConvert::messages_showFieldAsScreenText()
     } catch (const ConvertError& e) {
         QCOMPARE(e.message(), u"'yes' is not a valid boolean value"_s);
     }
+    // A megabyte field is quoted by its start only.
+    try {
+        StrToInt(QByteArray(40, 'a') + QByteArray(1024 * 1024, 'b'));
+        QFAIL("no error");
+    } catch (const ConvertError& e) {
+        QCOMPARE(e.message(), u"'"_s + QString(40, u'a') + u"\u2026' is not a valid integer value"_s);
+    }
 }
 
 void TestConvert::strToBool_data()

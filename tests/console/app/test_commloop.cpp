@@ -1,6 +1,7 @@
 // The console's communication loop on its real window: signed in through a scripted name server,
 // then fed by a scripted communication server on loopback.
 #include "common/ui/application.h"
+#include "console/link/classlink.h"
 #include "tests/support/consolesession.h"
 
 #include <QAbstractButton>
@@ -262,6 +263,53 @@ private Q_SLOTS:
         QCOMPARE(m_boxes->SeenBoxes().size(), m_boxesAtJoin + 1);
         QVERIFY(timer2()->isActive());
         QVERIFY(!Application().Terminated());
+    }
+
+    // A server sending a bad line at every tick: the boxes stop at the limit, the lines wait in
+    // the connection while they are open, and once they are closed every line behind comes in order.
+    void badLineEveryTick_boxesStopAtLimit_linesBehindHandledInOrder()
+    {
+        joinClass();
+        constexpr int Limit = Brivane::TClassLink::MaxOpenTicks;
+        constexpr int BadLines = 8 * Limit;
+        const auto opened = [this] { return m_boxes->SeenBoxes().size() - m_boxesAtJoin; };
+        QElapsedTimer atLimit;
+        QElapsedTimer giveUp;
+        giveUp.start();
+        qsizetype openedWhenReleased = -1;
+        const auto released = [&] {
+            if (openedWhenReleased >= 0)
+                return true;
+            if (opened() >= Limit && !atLimit.isValid())
+                atLimit.start();
+            // Held for far more ticks than there are boxes, or the limit was never reached.
+            if ((atLimit.isValid() && atLimit.hasExpired(25 * ConsoleSession::TickMs)) ||
+                giveUp.hasExpired(GiveUpMs)) {
+                openedWhenReleased = opened();
+                return true;
+            }
+            return false;
+        };
+        for (int i = 0; i < Limit; ++i)
+            m_boxes->Then(ModalWatcher::ClickBoxWhen(released, QMessageBox::Ok));
+        for (int i = Limit; i < BadLines; ++i)
+            m_boxes->Then(ModalWatcher::ClickBox(QMessageBox::Ok));
+
+        QByteArray lines;
+        QStringList expected;
+        for (int i = 0; i < BadLines; ++i) {
+            const QByteArray colour = "c" + QByteArray::number(i);
+            lines += Packet({"S", "V", "2", colour, "0", "Hi"}) + "\r\n";
+            expected << QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(colour));
+        }
+        m_commServer->Send(lines + Packet({"Later", "One", "5"}) + "\r\n");
+        sendMarkerAndWait();
+
+        QCOMPARE(openedWhenReleased, Limit);
+        QCOMPARE(m_boxes->SeenTexts().mid(m_boxesAtJoin), expected);
+        QVERIFY(m_panelChanges.contains(LastMsgBy(QStringLiteral("Later"), QStringLiteral("One"))));
+        QCOMPARE(m_session->Form().Link().OpenTicks(), 0);
+        QVERIFY(timer2()->isActive());
     }
 };
 

@@ -188,6 +188,40 @@ private Q_SLOTS:
                  (QList<QByteArray>{Packet({"2", "Ann", "Lee", "secret"}), Packet({"Algebra"})}));
     }
 
+    void secondCourseListWhileDialogOpen_updatesIt_onlyTheChoiceSent()
+    {
+        start();
+        QStringList offered;
+        int linesWhileOpen = -1;
+        m_boxes->Then([this, &offered, &linesWhileOpen](QWidget* dialog) {
+            auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("ComboBox_Course"));
+            combo->setCurrentIndex(1); // the teacher's pick so far stays picked
+            m_nameServer->SendLine(Packet({"1", "Chemistry"}));
+            auto* poller = new QTimer(dialog);
+            poller->setInterval(10);
+            connect(poller, &QTimer::timeout, dialog, [=, this, &offered, &linesWhileOpen] {
+                if (combo->count() < 3)
+                    return;
+                poller->stop();
+                for (int i = 0; i < combo->count(); ++i)
+                    offered << combo->itemText(i);
+                QTest::qWait(5 * 40); // ticks enough to have sent anything they would send
+                linesWhileOpen = static_cast<int>(m_nameServer->ReceivedLines().size());
+                QCOMPARE(combo->currentIndex(), 1);
+                ModalWatcher::PickCourse(2)(dialog);
+            });
+            poller->start();
+        });
+        m_nameServer->SendLine(Packet({"1", "Algebra", "Biology"}));
+        QVERIFY(m_nameServer->WaitForLines(1));
+        QTest::qWait(200);
+        QCOMPARE(offered, (QStringList{QStringLiteral("Algebra"), QStringLiteral("Biology"),
+                                       QStringLiteral("Chemistry")}));
+        QCOMPARE(linesWhileOpen, 0);
+        QCOMPARE(m_nameServer->ReceivedLines(), QList<QByteArray>{Packet({"Chemistry"})});
+        QCOMPARE(m_boxes->SeenBoxes().size(), 2); // the login and one course dialog, no error box
+    }
+
     void badPort_reportsConversionError_noAck_nextTickGoesOn()
     {
         ScriptedPeer commServer;

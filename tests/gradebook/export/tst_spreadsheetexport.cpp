@@ -72,6 +72,7 @@ class TestSpreadsheetExport : public QObject
 
 private Q_SLOTS:
     void workbook_holdsHeaderAndStudentsAsUntouchedText();
+    void textsWithFormatEscapes_readBackAsTyped();
     void emptyGrid_givesAnEmptyWorkbook();
     void privateFiles_areOwnerOnlyAndLastUntilTheirOwnerEnds();
     void unwritableTarget_throws_data();
@@ -107,6 +108,27 @@ void TestSpreadsheetExport::workbook_holdsHeaderAndStudentsAsUntouchedText()
         }
     }
     QCOMPARE(sheet[u"cells"_s].toArray(), expected);
+}
+
+// Texts the file format would read otherwise: its own "_xHHHH_" escapes, a NUL byte, control
+// characters, all in one sheet read back by openpyxl.
+void TestSpreadsheetExport::textsWithFormatEscapes_readBackAsTyped()
+{
+    const QList<QByteArray> texts{
+        QByteArray("A\0B", 3),   QByteArray("\0", 1), "_x0041_",        "_x005F_",   "a_x00e9_b_X0041_",
+        "_x004_ _xZZZZ_ _x0041", "\x01\x08\x1F",      "tab\tand\nline", "__x0041__", "_x0000_",
+    };
+    ExportBlock block(1, static_cast<int>(texts.size()));
+    for (int c = 0; c < texts.size(); ++c)
+        block.Set(0, c, texts[c]);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Escapes.xlsx"_s);
+    WriteWorkbook(block, path);
+
+    QJsonArray expected;
+    for (int c = 0; c < texts.size(); ++c)
+        expected.append(QJsonArray{1, c + 1, u"s"_s, Quillon::Ansi::ToDisplay(texts[c])});
+    QCOMPARE(ReadBack(path)[u"cells"_s].toArray(), expected);
 }
 
 void TestSpreadsheetExport::emptyGrid_givesAnEmptyWorkbook()
