@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 // The one application object of the benchmark run, made by whichever benchmark needs it first:
-// Google Benchmark's own main makes none. A QGuiApplication on the offscreen platform, so both the
-// timers of the mail run and the fonts of the whiteboard's text work, whatever runs first.
+// Google Benchmark's own main makes none. A QApplication on the offscreen platform, so the mail
+// run's timers, the whiteboard's fonts and the pages' widgets all work, whatever runs first.
 inline QCoreApplication& BenchApplication()
 {
     if (QCoreApplication* existing = QCoreApplication::instance())
@@ -14,6 +14,6 @@ inline QCoreApplication& BenchApplication()
     static int argc = 1;
     static char name[] = "quillon-bench";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
+    static QApplication app(argc, argv);
     return app;
 }
