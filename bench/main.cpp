@@ -1,4 +1,5 @@
 // The benchmark run prints one table, every row beside its floor (bench/benchtable.h).
+#include "bench/benchapplication.h"
 #include "bench/benchtable.h"
 
 int main(int argc, char** argv)
@@ -9,5 +10,6 @@ int main(int argc, char** argv)
     QuillonBench::TableReporter table;
     benchmark::RunSpecifiedBenchmarks(&table);
     benchmark::Shutdown();
+    EndBenchApplication();
     return 0;
 }
