@@ -1,6 +1,6 @@
-// A mail run of 500 letters through libcurl, one connection, each transfer away from the calling
+// A mail run of 50 to 500 letters through libcurl, one connection, each transfer away from the calling
 // thread as the mail centre runs it, to a loopback aiosmtpd; beside it Python's smtplib sends the
-// same 500 letters over one connection to the same server. The libcurl row also reports the
+// same letters over one connection to the same server. The libcurl row also reports the
 // longest gap between the calling thread's timer ticks during the run (its goal: under 50 ms).
 #include "bench/benchapplication.h"
 #include "common/core/ansi.h"
@@ -19,7 +19,7 @@
 #include <QThread>
 #include <QTimer>
 
-#include <benchmark/benchmark.h>
+#include "bench/benchtable.h"
 
 #include <algorithm>
 
@@ -27,7 +27,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int Letters = 500;
 const QString Python = u"/usr/bin/python3"_s;
 
 QCoreApplication& App()
@@ -74,8 +73,8 @@ SinkServer& Server()
     return server;
 }
 
-// 500 letters as the mail centre writes them: salutation, memo lines, four grades, the closing.
-QList<Quillon::TMailMessage> Messages()
+// Letters as the mail centre writes them: salutation, memo lines, four grades, the closing.
+QList<Quillon::TMailMessage> Messages(std::int64_t letters)
 {
     Cortelle::TStringGridModel grid;
     grid.SetColCount(7);
@@ -85,7 +84,7 @@ QList<Quillon::TMailMessage> Messages()
     const Cortelle::TLetterText text{
         {"Hello,", "", "here are your grades for the term:"}, {"", "Regards,", "Ann Lee"}, true};
     QList<Quillon::TMailMessage> messages;
-    for (int i = 0; i < Letters; ++i) {
+    for (std::int64_t i = 0; i < letters; ++i) {
         Quillon::TStudent student;
         student.FFirstName = "Student" + QByteArray::number(i);
         student.FLastName = "Ren\xE9";
@@ -98,10 +97,10 @@ QList<Quillon::TMailMessage> Messages()
     return messages;
 }
 
-void BM_MailRun500_Curl(benchmark::State& state)
+void MailRunCurl(benchmark::State& state)
 {
     const quint16 port = Server().Port();
-    const QList<Quillon::TMailMessage> messages = Messages();
+    const QList<Quillon::TMailMessage> messages = Messages(state.range(0));
     Quillon::TCurlMailTransport transport;
     qint64 longestGap = 0;
     int connections = 0;
@@ -122,16 +121,15 @@ void BM_MailRun500_Curl(benchmark::State& state)
         ticker.stop();
         longestGap = std::max(longestGap, sinceTick.elapsed());
     }
-    state.counters["longest_tick_gap_ms"] = static_cast<double>(longestGap);
-    state.counters["connections"] = connections;
+    state.SetLabel("longest tick gap " + std::to_string(longestGap) + " ms, connections " +
+                   std::to_string(connections));
 }
-BENCHMARK(BM_MailRun500_Curl)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 // The transport alone, every call on this thread: what the hop away from the window costs.
-void BM_MailTransport500_OnTheCallingThread(benchmark::State& state)
+void MailTransportOnTheCallingThread(benchmark::State& state)
 {
     const quint16 port = Server().Port();
-    const QList<Quillon::TMailMessage> messages = Messages();
+    const QList<Quillon::TMailMessage> messages = Messages(state.range(0));
     Quillon::TCurlMailTransport transport;
     for (auto _ : state) {
         auto connection = transport.Connect("127.0.0.1", port);
@@ -139,10 +137,6 @@ void BM_MailTransport500_OnTheCallingThread(benchmark::State& state)
             connection->Send(message);
     }
 }
-BENCHMARK(BM_MailTransport500_OnTheCallingThread)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseRealTime();
 
 // The same letters through smtplib over one connection, timed inside Python (its start-up left out).
 constexpr auto SmtplibScript = R"(
@@ -162,11 +156,11 @@ smtp.quit()
 print(time.perf_counter() - start)
 )";
 
-void BM_MailRun500_PythonSmtplib(benchmark::State& state)
+void MailRunSmtplib(benchmark::State& state)
 {
     const quint16 port = Server().Port();
     QJsonArray letters;
-    for (const Quillon::TMailMessage& message : Messages())
+    for (const Quillon::TMailMessage& message : Messages(state.range(0)))
         letters.append(QJsonArray{message.To, QString(message.Text).replace(u"\r\n"_s, u"\n"_s)});
     const QByteArray input = QJsonDocument(letters).toJson(QJsonDocument::Compact);
     for (auto _ : state) {
@@ -181,6 +175,14 @@ void BM_MailRun500_PythonSmtplib(benchmark::State& state)
         state.SetIterationTime(python.readAllStandardOutput().trimmed().toDouble());
     }
 }
-BENCHMARK(BM_MailRun500_PythonSmtplib)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+
+const bool registered = [] {
+    using QuillonBench::RegisterRow;
+    const QuillonBench::TRowTiming timing{benchmark::kMillisecond, 3, true};
+    RegisterRow("mail run (letters) vs smtplib", 1.0, {50, 200, 500}, MailRunCurl, MailRunSmtplib, timing);
+    RegisterRow("mail transport alone (letters) vs smtplib", 1.0, {50, 200, 500},
+                MailTransportOnTheCallingThread, MailRunSmtplib, timing);
+    return true;
+}();
 
 } // namespace

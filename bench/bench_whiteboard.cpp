@@ -1,4 +1,4 @@
-// The whiteboard's Send payload and Back replay for 10 000 actions, each beside its floor: the
+// The whiteboard's Send payload and Back replay for 100 to 10 000 actions, each beside its floor: the
 // same bytes written from plain numbers without our records, and the same QPainter calls on the
 // same bitmap without our records and canvas.
 #include "bench/benchapplication.h"
@@ -9,15 +9,13 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include <benchmark/benchmark.h>
+#include "bench/benchtable.h"
 
 #include <array>
 
 using namespace Brivane;
 
 namespace {
-
-constexpr int Actions = 10000;
 
 // Text needs a running application with fonts.
 void EnsureGuiApplication()
@@ -26,10 +24,10 @@ void EnsureGuiApplication()
 }
 
 // Mostly shapes of every kind, styles and widths varying, a text every tenth action.
-TDrawActionList Drawing()
+TDrawActionList Drawing(std::int64_t count)
 {
     TDrawActionList actions;
-    for (int i = 0; i < Actions; ++i) {
+    for (int i = 0; i < count; ++i) {
         auto action = std::make_unique<TDrawAction>();
         action->X1 = (i * 37) % 264;
         action->Y1 = (i * 53) % 265;
@@ -67,18 +65,17 @@ std::vector<TPlain> Plain(const TDrawActionList& actions)
     return rows;
 }
 
-void BM_Whiteboard_SendPayload(benchmark::State& state)
+void SendPayload(benchmark::State& state)
 {
-    const TDrawActionList actions = Drawing();
+    const TDrawActionList actions = Drawing(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(DrawingPayloadLine(actions));
 }
-BENCHMARK(BM_Whiteboard_SendPayload);
 
 // Floor: the same line joined from the same field strings, made beforehand.
-void BM_Whiteboard_SendPayload_Floor(benchmark::State& state)
+void PlainPayload(benchmark::State& state)
 {
-    const TDrawActionList actions = Drawing();
+    const TDrawActionList actions = Drawing(state.range(0));
     QList<QByteArray> fields{"3"};
     for (const TPlain& row : Plain(actions)) {
         const int count = row.fields[0] == dtText ? 3 : 10;
@@ -100,12 +97,11 @@ void BM_Whiteboard_SendPayload_Floor(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(join());
 }
-BENCHMARK(BM_Whiteboard_SendPayload_Floor);
 
-void BM_Whiteboard_BackReplay(benchmark::State& state)
+void BackReplay(benchmark::State& state)
 {
     EnsureGuiApplication();
-    const TDrawActionList actions = Drawing();
+    const TDrawActionList actions = Drawing(state.range(0));
     TBoardCanvas canvas(264, 265);
     for (auto _ : state) {
         canvas.Blank(264, 265);
@@ -117,13 +113,12 @@ void BM_Whiteboard_BackReplay(benchmark::State& state)
         benchmark::DoNotOptimize(canvas.Image().constBits());
     }
 }
-BENCHMARK(BM_Whiteboard_BackReplay)->Unit(benchmark::kMillisecond);
 
 // Floor: one painter on a blank bitmap making the same calls for the same figures.
-void BM_Whiteboard_BackReplay_Floor(benchmark::State& state)
+void PlainReplay(benchmark::State& state)
 {
     EnsureGuiApplication();
-    const std::vector<TPlain> rows = Plain(Drawing());
+    const std::vector<TPlain> rows = Plain(Drawing(state.range(0)));
     QFont font;
     font.setStyleStrategy(QFont::NoAntialias);
     for (auto _ : state) {
@@ -176,6 +171,13 @@ void BM_Whiteboard_BackReplay_Floor(benchmark::State& state)
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(BM_Whiteboard_BackReplay_Floor)->Unit(benchmark::kMillisecond);
+
+const bool registered = [] {
+    using QuillonBench::RegisterRow;
+    RegisterRow("whiteboard Send payload (actions)", 1.5, {100, 1000, 10000}, SendPayload, PlainPayload,
+                {benchmark::kMicrosecond});
+    RegisterRow("whiteboard Back replay (actions)", 1.5, {100, 1000, 10000}, BackReplay, PlainReplay);
+    return true;
+}();
 
 } // namespace

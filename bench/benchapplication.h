@@ -1,11 +1,19 @@
 #pragma once
 
+#include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
+
+#include <memory>
 
 // The one application object of the benchmark run, made by whichever benchmark needs it first:
-// Google Benchmark's own main makes none. A QGuiApplication on the offscreen platform, so both the
-// timers of the mail run and the fonts of the whiteboard's text work, whatever runs first.
+// Google Benchmark's own main makes none. A QApplication on the offscreen platform, so the mail
+// run's timers, the whiteboard's fonts and the pages' widgets all work, whatever runs first.
+inline std::unique_ptr<QApplication>& BenchApplicationHolder()
+{
+    static std::unique_ptr<QApplication> app;
+    return app;
+}
+
 inline QCoreApplication& BenchApplication()
 {
     if (QCoreApplication* existing = QCoreApplication::instance())
@@ -14,6 +22,13 @@ inline QCoreApplication& BenchApplication()
     static int argc = 1;
     static char name[] = "quillon-bench";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-    return app;
+    BenchApplicationHolder() = std::make_unique<QApplication>(argc, argv);
+    return *BenchApplicationHolder();
+}
+
+// Ends the application before the program's statics go: destroyed among them, after Qt's own
+// globals, it crashed the run's exit.
+inline void EndBenchApplication()
+{
+    BenchApplicationHolder().reset();
 }

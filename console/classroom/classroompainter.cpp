@@ -26,9 +26,12 @@ void TextOut(QPainter& painter, int x, int y, const QString& text)
 
 void DrawIcon(QPainter& painter, int x, int y, int status)
 {
-    QImage bitmap;
-    GetStatusIcon(status, bitmap);
-    painter.drawImage(x, y, bitmap);
+    painter.drawImage(x, y, StatusIconImage(status));
+}
+
+QColor NameColor(const TStudent& student)
+{
+    return student.FStatus != Quillon::ssOffline ? QColor(255, 0, 0) : QColor(0, 0, 0);
 }
 
 } // namespace
@@ -41,10 +44,7 @@ int ClassroomColumns(int panelWidth)
 
 void GetStatusIcon(int status, QImage& bitmap)
 {
-    bitmap = QImage(IconSize, IconSize, QImage::Format_RGB32);
-    bitmap.fill(Qt::white);
-    QPainter painter(&bitmap);
-    painter.drawImage(0, 0, StatusIconImage(status));
+    bitmap = StatusIconImage(status);
 }
 
 TClassroomPainter::TClassroomPainter()
@@ -88,18 +88,33 @@ void TClassroomPainter::Draw(int panelWidth, const TStudent& teacher, const QByt
     TextOut(painter, panelWidth / 2 - painter.fontMetrics().horizontalAdvance(label) / 2, TeacherLabelY,
             label);
 
+    // Only students with a pixel inside the picture are drawn: rows grow downwards, so the first
+    // row below the picture ends the loop, and a student right of it is drawn only when its name
+    // reaches back in. What is kept for the next drawing is the last name's colour all the same.
+    const QRect pictureRect = m_picture.rect();
+    const QFontMetrics metrics = painter.fontMetrics();
     int i = 0;
     for (const auto& student : roster) {
         const int x = (i % columns) * ColumnPitch + LeftMargin;
         const int y = (i / columns) * RowPitch + FirstRowY;
-        m_textColor = student->FStatus != Quillon::ssOffline ? QColor(255, 0, 0) : QColor(0, 0, 0);
-        painter.setPen(m_textColor);
-        DrawIcon(painter, x, y, student->FStatus);
-        const QString name = Quillon::Ansi::ToDisplay(student->FullName());
-        TextOut(painter, x + IconSize / 2 - painter.fontMetrics().horizontalAdvance(name) / 2,
-                y + LabelBelowIcon, name);
+        if (y >= pictureRect.height())
+            break;
         ++i;
+        const QString name = Quillon::Ansi::ToDisplay(student->FullName());
+        const int nameWidth = metrics.horizontalAdvance(name);
+        const int nameX = x + IconSize / 2 - nameWidth / 2;
+        const QRect iconBox(x, y, IconSize, IconSize);
+        // A few pixels round the name's box hold its overhang and opaque background.
+        const QRect nameBox =
+            QRect(nameX, y + LabelBelowIcon, nameWidth, metrics.height()).adjusted(-4, -4, 4, 4);
+        if (!iconBox.intersects(pictureRect) && !nameBox.intersects(pictureRect))
+            continue;
+        painter.setPen(NameColor(*student));
+        DrawIcon(painter, x, y, student->FStatus);
+        TextOut(painter, nameX, y + LabelBelowIcon, name);
     }
+    if (roster.Count() > 0)
+        m_textColor = NameColor(*roster.Items(roster.Count() - 1));
 }
 
 } // namespace Brivane

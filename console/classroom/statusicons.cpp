@@ -54,9 +54,18 @@ QString StatusIconResource(int status)
     return u":/classroom/icons/"_s + kIconFiles[static_cast<std::size_t>(status)];
 }
 
-QImage StatusIconImage(int status)
+// Each icon is rendered from its SVG once per run; every drawing after that shares the image.
+// Slot 8 holds the white square for a status outside 0..7.
+const QImage& StatusIconImage(int status)
 {
-    return Render(status, kIconSize, Qt::white).convertToFormat(QImage::Format_RGB32);
+    static std::array<QImage, kIconFiles.size() + 1> rendered;
+    const std::size_t slot = status >= 0 && status < static_cast<int>(kIconFiles.size())
+                                 ? static_cast<std::size_t>(status)
+                                 : kIconFiles.size();
+    QImage& image = rendered[slot];
+    if (image.isNull())
+        image = Render(static_cast<int>(slot), kIconSize, Qt::white).convertToFormat(QImage::Format_RGB32);
+    return image;
 }
 
 QImage ExpressionGlyphImage(int tag, int size)

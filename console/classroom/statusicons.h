@@ -10,8 +10,8 @@ namespace Brivane {
 QString StatusIconResource(int status);
 
 // The status icon as the classroom picture shows it: 32 × 32, opaque, on white. A status outside
-// 0..7 gives the white square alone.
-QImage StatusIconImage(int status);
+// 0..7 gives the white square alone. Rendered once per run; the reference stays valid for the run.
+const QImage& StatusIconImage(int status);
 
 // The glyph of the expression button with this tag (1..6), size × size on a transparent
 // background; null outside 1..6.

@@ -61,24 +61,29 @@ void TGradeBookPage::ClearGrid()
 void TGradeBookPage::ShowGroupTitles()
 {
     const QList<QByteArray> row = GroupTitleRow(FGroupTitles, static_cast<int>(FColumnTitles.size()));
-    for (int col = 0; col < row.size(); ++col)
-        m_grid->SetCells(col, 0, row[col]);
+    m_grid->ResetWith([&] {
+        for (int col = 0; col < row.size(); ++col)
+            m_grid->SetCells(col, 0, row[col]);
+    });
 }
 
 void TGradeBookPage::BuildGradeGrid()
 {
     const TGradeGridLayout layout = GradeGridLayout(FColumnTitles, m_context.Roster);
-    m_grid->SetRowCount(layout.RowCount);
-    m_grid->SetColCount(layout.ColCount);
-    m_grid->SetFixedRows(layout.FixedRows);
-    m_grid->SetFixedCols(layout.FixedCols);
+    m_grid->ResetWith([&] {
+        m_grid->SetRowCount(layout.RowCount);
+        m_grid->SetColCount(layout.ColCount);
+        m_grid->SetFixedRows(layout.FixedRows);
+        m_grid->SetFixedCols(layout.FixedCols);
+        for (int r = 0; r < layout.Rows.size(); ++r) {
+            const QList<QByteArray>& texts = layout.Rows[r];
+            for (int col = 0; col < texts.size(); ++col)
+                m_grid->SetCells(col, r + 1, texts[col]);
+        }
+    });
+    // After the reset, which gives every column its default width again.
     for (int col = 0; col < NameColumns; ++col)
         ui->sgrdMain->SetColWidths(col, NameColWidths[col]);
-    for (int r = 0; r < layout.Rows.size(); ++r) {
-        const QList<QByteArray>& texts = layout.Rows[r];
-        for (int col = 0; col < texts.size(); ++col)
-            m_grid->SetCells(col, r + 1, texts[col]);
-    }
     for (int i = 0; i < m_context.Roster.Count(); ++i)
         m_context.Roster.Items(i)->FGradeRow = m_grid->GradeRow(i + HeaderRows);
     ui->sgrdMain->show();

@@ -3,6 +3,8 @@
 #include "common/core/wire.h"
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace Cortelle {
 
@@ -10,11 +12,25 @@ QList<QByteArray> GroupTitleRow(const QList<TTitle>& groupTitles, int columnTitl
 {
     QList<QByteArray> row(NameColumns + std::max(columnTitleCount, 0));
     const int lastColumn = static_cast<int>(row.size()) - 1;
-    for (const TTitle& title : groupTitles) {
-        const int first = std::max(title.FirstCol, 0);
-        const int last = std::min(title.LastCol, lastColumn);
-        for (int col = first; col <= last; ++col)
-            row[col] = title.Name;
+    // Laid from the last title back, each column taken by the first title to reach it, so 600
+    // titles over 100 000 columns write each column once. nextFree[c] leads to the first column
+    // at or after c that no title has taken yet (a path-halving union-find).
+    std::vector<int> nextFree(row.size() + 1);
+    std::iota(nextFree.begin(), nextFree.end(), 0);
+    const auto freeFrom = [&nextFree](int col) {
+        while (nextFree[col] != col) {
+            nextFree[col] = nextFree[nextFree[col]];
+            col = nextFree[col];
+        }
+        return col;
+    };
+    for (auto title = groupTitles.crbegin(); title != groupTitles.crend(); ++title) {
+        const int first = std::max(title->FirstCol, 0);
+        const int last = std::min(title->LastCol, lastColumn);
+        for (int col = first > last ? last + 1 : freeFrom(first); col <= last; col = freeFrom(col + 1)) {
+            row[col] = title->Name;
+            nextFree[col] = col + 1;
+        }
     }
     return row;
 }

@@ -77,8 +77,10 @@ void TStringGrid::SetGridModel(TStringGridModel* model)
             connect(model, signal, this, &TStringGrid::ScheduleShowEditor);
         }
         connect(model, &QAbstractItemModel::dataChanged, this, &TStringGrid::ScheduleShowEditor);
-        // Fixed counts change with a dataChanged over every cell.
+        connect(model, &QAbstractItemModel::modelReset, this, &TStringGrid::ScheduleShowEditor);
+        // Fixed counts change with a dataChanged over every cell, or inside a reset.
         connect(model, &QAbstractItemModel::dataChanged, m_bands, &TGridFrozenBands::Layout);
+        connect(model, &QAbstractItemModel::modelReset, m_bands, &TGridFrozenBands::Layout);
     }
 }
 

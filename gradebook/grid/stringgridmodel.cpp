@@ -37,7 +37,9 @@ void TStringGridModel::SetRowCount(int count)
     if (m_fixedRows >= count) {
         SetFixedRows(count - 1);
     }
-    if (count > m_rowCount) {
+    if (m_resetting) {
+        m_rowCount = count;
+    } else if (count > m_rowCount) {
         beginInsertRows({}, m_rowCount, count - 1);
         m_rowCount = count;
         endInsertRows();
@@ -57,7 +59,9 @@ void TStringGridModel::SetColCount(int count)
     if (m_fixedCols >= count) {
         SetFixedCols(count - 1);
     }
-    if (count > m_colCount) {
+    if (m_resetting) {
+        m_colCount = count;
+    } else if (count > m_colCount) {
         beginInsertColumns({}, m_colCount, count - 1);
         m_colCount = count;
         endInsertColumns();
@@ -144,10 +148,7 @@ void TStringGridModel::SetCells(int col, int row, const QByteArray& text)
     } else {
         *it = text;
     }
-    if (row < m_rowCount && col < m_colCount) {
-        const QModelIndex cell = index(row, col);
-        Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
-    }
+    NotifyCellChanged(col, row);
 }
 
 void TStringGridModel::ClearCells()
@@ -222,9 +223,38 @@ QVariant TStringGridModel::headerData(int, Qt::Orientation, int) const
     return {};
 }
 
+void TStringGridModel::ResetWith(const std::function<void()>& change)
+{
+    if (m_resetting) {
+        change();
+        return;
+    }
+    beginResetModel();
+    m_resetting = true;
+    struct EndReset
+    {
+        TStringGridModel& model;
+        ~EndReset()
+        {
+            model.m_resetting = false;
+            model.endResetModel();
+        }
+    } endReset{*this};
+    change();
+}
+
 void TStringGridModel::NotifyAllChanged()
 {
-    Q_EMIT dataChanged(index(0, 0), index(m_rowCount - 1, m_colCount - 1));
+    if (!m_resetting)
+        Q_EMIT dataChanged(index(0, 0), index(m_rowCount - 1, m_colCount - 1));
+}
+
+void TStringGridModel::NotifyCellChanged(int col, int row)
+{
+    if (!m_resetting && row < m_rowCount && col < m_colCount) {
+        const QModelIndex cell = index(row, col);
+        Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
+    }
 }
 
 } // namespace Cortelle

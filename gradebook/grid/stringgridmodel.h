@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QHash>
 
+#include <functional>
+
 #include <memory>
 #include <unordered_map>
 
@@ -48,6 +50,10 @@ public:
     // Drops every stored text, shown or not; sizes and fixed counts stay.
     void ClearCells();
 
+    // Runs change (any of the setters above) as one model reset: views hear one modelReset
+    // instead of a notification per cell, so filling a whole grid costs what its cells cost.
+    void ResetWith(const std::function<void()>& change);
+
     // A live view of one row: Cell(k) is the text of column k as it stands now, CellCount() the
     // current column count. Owned by the model and valid for the model's whole lifetime (one view
     // per row, handed out again on every call); nullptr for a negative row.
@@ -66,7 +72,9 @@ private:
 
     static quint64 Key(int col, int row) { return (quint64(quint32(row)) << 32) | quint32(col); }
     void NotifyAllChanged();
+    void NotifyCellChanged(int col, int row);
 
+    bool m_resetting = false;
     int m_rowCount = 1;
     int m_colCount = 1;
     int m_fixedRows = 0;

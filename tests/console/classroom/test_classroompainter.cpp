@@ -105,6 +105,36 @@ QRect NonWhiteBounds(const QImage& picture)
     return bounds;
 }
 
+// The whole picture made the plain way: every student drawn, whether it lands inside or not.
+QImage EveryStudentDrawn(const QImage& blank, int panelWidth, const Class& cls, const QColor& teacherColour)
+{
+    using namespace Brivane::ClassroomLayout;
+    QImage image = blank;
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(TClassroomPainter::PictureFont());
+    painter.setBackground(Qt::white);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const auto text = [&](int x, int y, const QString& s, const QColor& colour) {
+        painter.setPen(colour);
+        painter.drawText(x, y + metrics.ascent(), s);
+    };
+    painter.drawImage(panelWidth / 2 - 16, TeacherIconY, Brivane::StatusIconImage(cls.teacher.FStatus));
+    const QString label = QString::fromLatin1(cls.teacher.FullName() + '(' + cls.course + ')');
+    text(panelWidth / 2 - metrics.horizontalAdvance(label) / 2, TeacherLabelY, label, teacherColour);
+    const int columns = Brivane::ClassroomColumns(panelWidth);
+    for (int i = 0; i < cls.roster.Count(); ++i) {
+        const TStudent& student = *cls.roster.Items(i);
+        const int x = (i % columns) * 120 + 60;
+        const int y = (i / columns) * 80 + 120;
+        painter.drawImage(x, y, Brivane::StatusIconImage(student.FStatus));
+        const QString name = QString::fromLatin1(student.FullName());
+        text(x + 16 - metrics.horizontalAdvance(name) / 2, y + 40, name, student.FStatus ? Red : Black);
+    }
+    return image;
+}
+
 } // namespace
 
 class TestClassroomPainter : public QObject
@@ -256,6 +286,39 @@ private Q_SLOTS:
             qPrintable(
                 u"%1,%2 %3x%4"_s.arg(bounds.x()).arg(bounds.y()).arg(bounds.width()).arg(bounds.height())));
         QCOMPARE(painter.DrawCount(), 2);
+    }
+
+    // Students beyond the picture's edges are left out of the drawing, which must not show: the
+    // picture stays what drawing every one of them gives, names reaching in from the right
+    // included, and the teacher's label still takes the colour of the roster's last name.
+    void picture_sameAsDrawingEveryStudent_data()
+    {
+        QTest::addColumn<int>("panelWidth");
+        QTest::addColumn<int>("students");
+        QTest::addColumn<int>("nameLength");
+        QTest::newRow("rows below the bottom") << 300 << 40 << 6;
+        QTest::newRow("columns beyond the right edge, long names") << 1200 << 60 << 60;
+        QTest::newRow("one column, names wider than the picture") << 100 << 20 << 120;
+    }
+    void picture_sameAsDrawingEveryStudent()
+    {
+        QFETCH(int, panelWidth);
+        QFETCH(int, students);
+        QFETCH(int, nameLength);
+        Class cls;
+        cls.teacher.SetStatus(3);
+        for (int i = 0; i < students; ++i)
+            cls.add(QByteArray(nameLength, 'W') + QByteArray::number(i), "Kid", i % 8);
+        cls.roster.Items(students - 1)->SetStatus(0); // the last name black, the one before it red
+        TClassroomPainter painter;
+        painter.SetSize(400, 300);
+        painter.Draw(panelWidth, cls.teacher, cls.course, cls.roster);
+        QCOMPARE(painter.Picture(), EveryStudentDrawn(painter.Picture(), panelWidth, cls, Black));
+        cls.roster.Items(students - 1)->SetStatus(5);
+        painter.Draw(panelWidth, cls.teacher, cls.course, cls.roster);
+        QCOMPARE(painter.Picture(), EveryStudentDrawn(painter.Picture(), panelWidth, cls, Black));
+        painter.Draw(panelWidth, cls.teacher, cls.course, cls.roster);
+        QCOMPARE(painter.Picture(), EveryStudentDrawn(painter.Picture(), panelWidth, cls, Red));
     }
 
     void studentsBelowThePicture_drawnWithoutHarm()

@@ -38,6 +38,7 @@ private Q_SLOTS:
     void shrinkingBelowTheFixedCount_lowersIt();
     void gradeRow_isALiveViewOfTheCurrentColumns();
     void cellsConvertBetweenWireAndScreenText();
+    void resetWith_oneResetForAWholeRebuild_evenWhenItThrows();
 };
 
 void TestStringGridModel::resizingFixingAndWriting_keepTheModelConsistent()
@@ -182,6 +183,40 @@ void TestStringGridModel::gradeRow_isALiveViewOfTheCurrentColumns()
     model.SetColCount(7);
     QCOMPARE(student.FGradeRow->CellCount(), 7);
     QCOMPARE(student.GradeRecord(), QByteArray("s1$$$A;C;B;hidden"));
+}
+
+// A rebuild inside ResetWith is one modelReset and nothing per cell or per row; a change that
+// throws half-way still ends the reset, and what it had done before stays.
+void TestStringGridModel::resetWith_oneResetForAWholeRebuild_evenWhenItThrows()
+{
+    TStringGridModel model;
+    ShapeAsGradeBook(model, 2, 2);
+    model.SetCells(3, 2, "A");
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QSignalSpy rows(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy columns(&model, &QAbstractItemModel::columnsRemoved);
+    model.ResetWith([&] {
+        model.SetRowCount(50);
+        model.SetColCount(4);
+        model.SetFixedCols(1);
+        for (int r = 2; r < 50; ++r)
+            model.SetCells(3, r, "B" + QByteArray::number(r));
+    });
+    QCOMPARE(resets.count(), 1);
+    QCOMPARE(changed.count() + rows.count() + columns.count(), 0);
+    QCOMPARE(model.rowCount(), 50);
+    QCOMPARE(model.data(model.index(49, 3)).toString(), u"B49"_s);
+
+    QVERIFY_THROWS_EXCEPTION(Quillon::Error, model.ResetWith([&] {
+        model.SetCells(3, 2, "C");
+        model.SetFixedRows(-1);
+    }));
+    QCOMPARE(resets.count(), 2);
+    QCOMPARE(model.Cells(3, 2), QByteArray("C"));
+    model.SetCells(3, 3, "D"); // after the reset, a single write is heard again
+    QCOMPARE(changed.count(), 1);
 }
 
 void TestStringGridModel::cellsConvertBetweenWireAndScreenText()
