@@ -8,6 +8,7 @@
 #include "common/ui/guardedconnect.h"
 #include "common/ui/messages.h"
 #include "console/chat/chatpage.h"
+#include "console/chat/leftovertranscripts.h"
 #include "console/classroom/classroompage.h"
 #include "console/link/classlink.h"
 #include "console/protocol/commserverprotocol.h"
@@ -116,6 +117,11 @@ int TForm_Main::ClassroomDrawCount() const
 
 // --- sign-in
 
+void TForm_Main::BeforeLogin()
+{
+    OfferLeftoverTranscripts(this, *m_options.Services.Dialogs);
+}
+
 const QByteArray& TForm_Main::CredentialsCode() const
 {
     return NameServer::ConsoleCredentialsCode;
@@ -138,6 +144,7 @@ void TForm_Main::HandleNameServerMessage(int code, QByteArray& rest)
         TCPClient_NameServer.Disconnect();
         Timer1->stop();
         ConnectCommServer();
+        FChat->KeepTranscript();
         break;
     default:
         break;

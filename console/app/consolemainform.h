@@ -59,6 +59,7 @@ protected:
     bool AppendsCourseList() const override { return true; }
     bool IgnoresNameServerReadErrors() const override { return false; }
     void HandleNameServerMessage(int code, QByteArray& rest) override;
+    void BeforeLogin() override;
     void closeEvent(QCloseEvent* event) override;
 
     void FormCreate();
