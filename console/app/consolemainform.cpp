@@ -11,6 +11,7 @@
 #include "common/ui/messages.h"
 #include "console/browser/webbrowserpage.h"
 #include "console/chat/chatpage.h"
+#include "console/chat/leftovertranscripts.h"
 #include "console/classroom/classroompage.h"
 #include "console/link/classlink.h"
 #include "console/minutes/meetinginfopage.h"
@@ -152,6 +153,12 @@ int TForm_Main::ClassroomDrawCount() const
 
 // --- sign-in
 
+void TForm_Main::BeforeLogin()
+{
+    FMeetingInfo->ShowToday();
+    OfferLeftoverTranscripts(this, *m_options.Services.Dialogs);
+}
+
 const QByteArray& TForm_Main::CredentialsCode() const
 {
     return NameServer::ConsoleCredentialsCode;
@@ -174,15 +181,11 @@ void TForm_Main::HandleNameServerMessage(int code, QByteArray& rest)
         TCPClient_NameServer.Disconnect();
         Timer1->stop();
         ConnectCommServer();
+        FChat->KeepTranscript();
         break;
     default:
         break;
     }
-}
-
-void TForm_Main::BeforeLogin()
-{
-    FMeetingInfo->ShowToday();
 }
 
 void TForm_Main::PrepareClassroom()

@@ -11,6 +11,7 @@
 #include "console/chat/colorvalue.h"
 #include "console/chat/recipientbox.h"
 #include "console/chat/transcriptfile.h"
+#include "console/chat/transcriptrecovery.h"
 #include "console/link/classcontext.h"
 #include "console/link/classlink.h"
 #include "console/protocol/commserverprotocol.h"
@@ -222,6 +223,16 @@ void TChatPage::ReleaseVoice()
 }
 
 // --- transcript
+
+void TChatPage::KeepTranscript()
+{
+    if (m_recovery)
+        return;
+    m_recovery =
+        std::make_unique<TTranscriptRecovery>(*Memo_msg->document(), RecoveryFolder(ConsoleRecoveryProgram));
+    TRecoveryFile& file = m_recovery->File();
+    ConnectGuarded(&file, &TRecoveryFile::Due, this, [&file] { file.Write(); });
+}
 
 void TChatPage::Action_RecordExecute()
 {

@@ -26,6 +26,7 @@ class TChatPage;
 }
 class TClassContext;
 class TRecipientBox;
+class TTranscriptRecovery;
 
 // The chat room: sending public and private messages, the transcript of what arrives (codes 2,
 // 12 and 13), audio messages read aloud, and saving the transcript.
@@ -46,6 +47,8 @@ public:
     // The input's text colour follows ColorBox.
     void ColorBoxChange();
     void ReleaseVoice();
+    // From joining the class on: the transcript is kept against a crash until the page goes.
+    void KeepTranscript();
 
     void ShowChatMessage(int code, const QByteArray& first, const QByteArray& last, QByteArray& rest);
     void ShowPrivateMessage(const QByteArray& first, const QByteArray& last, QByteArray& rest);
@@ -79,6 +82,7 @@ private:
     bool FSpeechTried = false;
     bool FSpeechReady = false;
     std::unique_ptr<Quillon::TVoice> FVoice;
+    std::unique_ptr<TTranscriptRecovery> m_recovery;
 };
 
 } // namespace Brivane

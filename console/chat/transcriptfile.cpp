@@ -14,7 +14,11 @@ namespace Brivane {
 
 void SaveRtfFile(const QTextDocument& document, const QString& path)
 {
-    const QByteArray rtf = WriteRtf(document);
+    SaveRtfFile(WriteRtf(document), path);
+}
+
+void SaveRtfFile(const QByteArray& rtf, const QString& path)
+{
     const auto failure = [&path](const QString& reason) {
         return Quillon::Error(
             u"The transcript could not be saved to \"%1\": %2"_s.arg(QDir::toNativeSeparators(path), reason));

@@ -142,6 +142,7 @@ void TForm_Main::RosterArrival()
     ShowGroupTitles();
     BuildGradeGrid();
     FillRecipientList();
+    m_gradeBook->KeepDraft(FLoginFirstName + ' ' + FLoginLastName);
 }
 
 void TForm_Main::ShowGroupTitles()
@@ -204,6 +205,7 @@ void TForm_Main::FormCloseQuery(bool& CanClose)
             CanClose = m_gradeBook->SaveData();
             break;
         case TAnswer::No:
+            m_gradeBook->DiscardDraft();
             CanClose = true;
             break;
         default:

@@ -2,12 +2,17 @@
 
 #include "common/core/error.h"
 #include "common/core/nameserverprotocol.h"
+#include "common/core/recoveryfile.h"
+#include "common/ui/errorreport.h"
+#include "common/ui/guardedconnect.h"
 #include "common/ui/messages.h"
 #include "gradebook/book/gradegrid.h"
 #include "gradebook/book/gradeupload.h"
 #include "gradebook/grid/stringgrid.h"
 #include "gradebook/grid/stringgridmodel.h"
 #include "ui_gradebookpage.h"
+
+#include <QDir>
 
 #include <utility>
 
@@ -31,6 +36,8 @@ TGradeBookPage::TGradeBookPage(TGradeBookContext context, QWidget* parent)
     ui->sgrdMain->SetGridModel(m_grid);
     ui->sgrdMain->SetDefaultColWidth(GradeColWidth);
     ui->sgrdMain->hide();
+    ConnectGuarded(m_grid, &TStringGridModel::CellEdited, this,
+                   [this](int col, int row) { RecordEdit(col, row); });
 }
 
 TGradeBookPage::~TGradeBookPage() = default;
@@ -90,6 +97,61 @@ void TGradeBookPage::BuildGradeGrid()
     m_built = true;
 }
 
+void TGradeBookPage::KeepDraft(const QByteArray& teacher)
+{
+    if (m_draftFile)
+        return;
+    const QString folder = RecoveryFolder(OfficeRecoveryProgram);
+    m_draftFile = TRecoveryFile::Claim(QDir(folder).filePath(GradeDraftFileName(teacher, m_context.Course)),
+                                       GradeDraftLagMs);
+    if (!m_draftFile)
+        return;
+    m_draftFile->SetContent([this] { return m_draft.ToBytes(); });
+    ConnectGuarded(m_draftFile.get(), &TRecoveryFile::Due, this, [this] { m_draftFile->Write(); });
+    if (m_draftFile->Exists())
+        Guarded(window(), [this] { OfferEarlierDraft(); });
+}
+
+// An unreadable draft is reported and left in place; nothing in it is guessed at.
+void TGradeBookPage::OfferEarlierDraft()
+{
+    const TGradeDraft earlier = TGradeDraft::FromBytes(m_draftFile->Read());
+    if (earlier.IsEmpty() || Ask(window(),
+                                 u"Grades edited in an earlier session of this course were not saved. Do you "
+                                 u"want to put them back "
+                                 u"into the grid? If not, they are discarded."_s,
+                                 TQuestion::YesNo) != TAnswer::Yes) {
+        m_draftFile->Remove();
+        return;
+    }
+    const TDraftPlacement placement = PlaceDraft(earlier, FColumnTitles, m_context.Roster);
+    for (const TPlacedGrade& grade : placement.Placed) {
+        m_grid->SetCells(grade.Col, grade.Row, grade.Edit.Grade);
+        m_draft.Record(grade.Edit);
+    }
+    m_draftFile->Write();
+    if (!placement.Unmatched.isEmpty())
+        ShowNotice(window(), UnmatchedEditsMessage(placement.Unmatched));
+}
+
+void TGradeBookPage::RecordEdit(int col, int row)
+{
+    if (!m_draftFile)
+        return;
+    if (const std::optional<TGradeEdit> edit =
+            EditAt(col, row, m_grid->Cells(col, row), FColumnTitles, m_context.Roster)) {
+        m_draft.Record(*edit);
+        m_draftFile->Changed();
+    }
+}
+
+void TGradeBookPage::DiscardDraft()
+{
+    m_draft = {};
+    if (m_draftFile)
+        m_draftFile->Remove();
+}
+
 void TGradeBookPage::Action_SaveDataExecute()
 {
     SaveData();
@@ -108,6 +170,7 @@ bool TGradeBookPage::SaveData()
     } catch (const ConnectionError& error) {
         throw ConnectionError(u"The grades were not saved: %1"_s.arg(error.message()));
     }
+    DiscardDraft();
     return true;
 }
 

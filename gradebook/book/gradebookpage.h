@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/core/studentlist.h"
+#include "gradebook/book/gradedraft.h"
 #include "gradebook/book/title.h"
 
 #include <QByteArray>
@@ -11,6 +12,10 @@
 #include <memory>
 
 class QAction;
+
+namespace Quillon {
+class TRecoveryFile;
+}
 
 namespace Cortelle {
 
@@ -60,18 +65,29 @@ public:
     void ShowGroupTitles();
     void BuildGradeGrid();
 
+    // Once the grid is built: every grade typed from now on is kept in the course's draft file
+    // until a Save, and a draft an earlier session left is offered back first.
+    void KeepDraft(const QByteArray& teacher);
+    // The teacher chose not to save: the draft goes too.
+    void DiscardDraft();
+
     void Action_SaveDataExecute();
     // The upload itself; false when a grade was refused (the teacher has been told). Throws when
     // the write fails.
     bool SaveData();
 
 private:
+    void OfferEarlierDraft();
+    void RecordEdit(int col, int row);
+
     std::unique_ptr<Ui::TGradeBookPage> ui;
     TGradeBookContext m_context;
     TStringGridModel* m_grid = nullptr; // owned by sgrdMain
     bool m_built = false;
     QList<QByteArray> FColumnTitles;
     QList<TTitle> FGroupTitles;
+    TGradeDraft m_draft;
+    std::unique_ptr<Quillon::TRecoveryFile> m_draftFile; // none while another office keeps the course
 };
 
 } // namespace Cortelle

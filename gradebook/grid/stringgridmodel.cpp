@@ -199,6 +199,7 @@ bool TStringGridModel::setData(const QModelIndex& index, const QVariant& value, 
         return false;
     }
     SetCells(index.column(), index.row(), Quillon::Ansi::ToWire(value.toString()));
+    Q_EMIT CellEdited(index.column(), index.row());
     return true;
 }
 

@@ -67,6 +67,10 @@ public:
     // Blank: the grid shows its own cells, not numbered headers.
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+Q_SIGNALS:
+    // A cell's text was changed through the model, as the grid's editor does; SetCells stays quiet.
+    void CellEdited(int col, int row);
+
 private:
     class RowView;
 

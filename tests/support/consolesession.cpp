@@ -16,6 +16,7 @@ ConsoleSession::~ConsoleSession()
 void ConsoleSession::Create(Quillon::TPlatformServices services)
 {
     QVERIFY(WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer.Port()) + m_extraConfig));
+    qputenv("XDG_STATE_HOME", m_stateHome.toLocal8Bit());
     if (!services.Voice) {
         auto voices = std::make_unique<Quillon::TRecordingVoiceFactory>();
         m_voices = voices.get();

@@ -33,6 +33,11 @@ public:
     ConsoleSession();
     ~ConsoleSession();
 
+    // Where the program keeps its unsaved work ($XDG_STATE_HOME); the session's own folder unless
+    // set before Create.
+    void SetStateHome(const QString& folder) { m_stateHome = folder; }
+    const QString& StateHome() const { return m_stateHome; }
+
     // The program with the given services (empty ones recorded), config_teacher.ini naming the
     // scripted name server. The window is not shown yet.
     void Create(Quillon::TPlatformServices services = {});
@@ -74,6 +79,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_stateHome = m_dir.filePath(QStringLiteral("state"));
     ScriptedPeer m_nameServer;
     ScriptedPeer m_commServer;
     ModalWatcher m_boxes;

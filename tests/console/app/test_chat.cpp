@@ -4,6 +4,7 @@
 #include "common/platform/texttospeechvoice.h"
 #include "common/ui/application.h"
 #include "tests/support/consolesession.h"
+#include "tests/support/rtfreadback.h"
 #include "tests/support/soundserver.h"
 #include "tests/support/transcriptlines.h"
 
@@ -50,18 +51,6 @@ public:
         return voice;
     }
 };
-
-// unrtf's HTML rendering of a file, loaded into a document so its text and formats can be read.
-std::unique_ptr<QTextDocument> ReadBackRtf(const QString& path)
-{
-    QProcess unrtf;
-    unrtf.start(u"unrtf"_s, {u"--html"_s, path});
-    if (!unrtf.waitForFinished(10000) || unrtf.exitStatus() != QProcess::NormalExit || unrtf.exitCode() != 0)
-        return nullptr;
-    auto document = std::make_unique<QTextDocument>();
-    document->setHtml(QString::fromUtf8(unrtf.readAllStandardOutput()));
-    return document;
-}
 
 } // namespace
 

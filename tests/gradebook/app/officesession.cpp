@@ -24,6 +24,7 @@ bool OfficeSession::SignIn()
 {
     if (!WriteTeacherConfig(m_dir.path(), NameServerConfig(m_nameServer->Port()) + m_extraConfig))
         return false;
+    qputenv("XDG_STATE_HOME", m_stateHome.toLocal8Bit());
     Quillon::TProgramOptions options;
     options.ConfigDir = m_dir.path();
     options.TickMs = TickMs;

@@ -36,6 +36,9 @@ public:
         m_mail = std::move(transport);
     }
     void AddConfig(const QByteArray& text) { m_extraConfig += text; }
+    // Where the office keeps its unsaved work ($XDG_STATE_HOME); the session's own folder unless set.
+    void SetStateHome(const QString& folder) { m_stateHome = folder; }
+    const QString& StateHome() const { return m_stateHome; }
 
     // Login, connection, credentials and course choice. False when a step failed.
     bool SignIn();
@@ -65,6 +68,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_stateHome = m_dir.filePath(QStringLiteral("state"));
     std::unique_ptr<Quillon::TMailTransport> m_mail = std::make_unique<Quillon::TRecordingMailTransport>();
     QByteArray m_extraConfig;
     std::unique_ptr<ScriptedPeer> m_nameServer;
