@@ -1,10 +1,13 @@
 # Front door of the project. `make test` and `make run` are the whole set-up on a fresh Debian 12.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# Seconds each fuzz target runs in `make fuzz`; `make test` gives each 3.
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps build test test-main test-asan run bench format format-check clean
+.PHONY: all deps build test test-main test-asan test-fuzz fuzz fuzz-build run bench format format-check clean
 
 all: build
 
@@ -15,9 +18,10 @@ build: deps
 	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_WERROR=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The format check comes first (it takes a second), then both test builds.
+# The format check comes first (it takes a second), then both test builds, then every fuzz
+# target for a few seconds on its corpus.
 test: format-check
-	@$(MAKE) --no-print-directory test-main test-asan
+	@$(MAKE) --no-print-directory test-main test-asan test-fuzz
 
 test-main: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -27,6 +31,19 @@ test-asan: deps
 	      -DQUILLON_SANITIZE=ON -DQUILLON_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The fuzz targets in their own clang build; every library in it carries the fuzzer's coverage.
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_WERROR=ON \
+	      -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQUILLON_FUZZ=ON -DQUILLON_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target quillon_fuzzers
+
+test-fuzz: fuzz-build
+	bash scripts/run-fuzzers.sh $(FUZZ_BUILD) 3
+
+# `make fuzz FUZZ_SECONDS=600` is the long run.
+fuzz: fuzz-build
+	bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 run:
 	@bash scripts/setup-deps.sh --run
@@ -45,4 +62,4 @@ format-check: deps
 	@echo "Every tracked .cpp and .h file is formatted."
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -16,6 +16,7 @@ packages=(
   qt6-svg-dev qt6-image-formats-plugins
   libinih-dev libcurl4-openssl-dev libxlsxwriter-dev
   libbenchmark-dev
+  clang libclang-rt-14-dev
   unrtf python3 python3-openpyxl python3-aiosmtpd
   fonts-dejavu-core
 )
