@@ -62,20 +62,22 @@ private Q_SLOTS:
 
         const QList<Place> all{Place::Beside, Place::XdgHome, Place::HomeDotConfig, Place::System};
         QTest::newRow("beside the program wins over both") << all << "absolute" << false << Place::Beside;
-        QTest::newRow("then the user's") << QList<Place>{Place::XdgHome, Place::System} << "absolute" << false
-                                         << Place::XdgHome;
-        QTest::newRow("then the system's") << QList<Place>{Place::System} << "absolute" << false << Place::System;
-        QTest::newRow("none: beside the program, all defaults") << QList<Place>{} << "absolute" << false
-                                                                << Place::Beside;
+        QTest::newRow("then the user's")
+            << QList<Place>{Place::XdgHome, Place::System} << "absolute" << false << Place::XdgHome;
+        QTest::newRow("then the system's")
+            << QList<Place>{Place::System} << "absolute" << false << Place::System;
+        QTest::newRow("none: beside the program, all defaults")
+            << QList<Place>{} << "absolute" << false << Place::Beside;
         QTest::newRow("XDG_CONFIG_HOME set: ~/.config not used")
             << QList<Place>{Place::HomeDotConfig, Place::System} << "absolute" << false << Place::System;
         QTest::newRow("XDG_CONFIG_HOME unset: ~/.config")
             << QList<Place>{Place::XdgHome, Place::HomeDotConfig, Place::System} << "unset" << false
             << Place::HomeDotConfig;
         QTest::newRow("XDG_CONFIG_HOME relative: ignored, ~/.config")
-            << QList<Place>{Place::XdgHome, Place::HomeDotConfig} << "relative" << false << Place::HomeDotConfig;
-        QTest::newRow("a directory of that name is no file") << QList<Place>{Place::XdgHome} << "absolute" << true
-                                                             << Place::XdgHome;
+            << QList<Place>{Place::XdgHome, Place::HomeDotConfig} << "relative" << false
+            << Place::HomeDotConfig;
+        QTest::newRow("a directory of that name is no file")
+            << QList<Place>{Place::XdgHome} << "absolute" << true << Place::XdgHome;
     }
 
     void lookupOrder()
@@ -120,7 +122,8 @@ private Q_SLOTS:
         qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(dirs.size(), 3);
         QVERIFY(dirs.at(0).endsWith(u'/'));
-        QCOMPARE(dirs.mid(1), QStringList({QStringLiteral("/tmp/elsewhere/quillon/"), QStringLiteral("/etc/quillon/")}));
+        QCOMPARE(dirs.mid(1),
+                 QStringList({QStringLiteral("/tmp/elsewhere/quillon/"), QStringLiteral("/etc/quillon/")}));
     }
 };
 
