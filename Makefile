@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps build test test-main test-asan test-fuzz fuzz fuzz-build run bench format format-check clean
+.PHONY: all deps build test test-main test-asan test-fuzz fuzz fuzz-build run bench package screenshots format format-check clean
 
 all: build
 
@@ -49,6 +49,15 @@ run:
 	@bash scripts/setup-deps.sh --run
 	@$(MAKE) --no-print-directory build
 	@bash scripts/run-class.sh $(BUILD)
+
+# The Debian package of the build tree, in $(BUILD)/.
+package: build
+	cmake --build $(BUILD) --target package
+
+screenshots:
+	@bash scripts/setup-deps.sh --screenshots
+	@$(MAKE) --no-print-directory build
+	@bash scripts/take-screenshots.sh $(BUILD)
 
 bench: build
 	$(BUILD)/bench/quillon-bench

@@ -4,6 +4,7 @@
 # present it changes nothing and needs no root.
 #   scripts/setup-deps.sh          build and test dependencies
 #   scripts/setup-deps.sh --run    also what the live programs use at run time
+#   scripts/setup-deps.sh --screenshots   also what scripts/take-screenshots.sh drives them with
 set -euo pipefail
 
 # qt6-httpserver-dev does not bring qt6-websockets-dev, which its CMake package needs.
@@ -19,11 +20,15 @@ packages=(
   clang libclang-rt-14-dev
   unrtf python3 python3-openpyxl python3-aiosmtpd
   fonts-dejavu-core
+  librsvg2-bin desktop-file-utils appstream
 )
 what="build and test"
 if [[ "${1:-}" == "--run" ]]; then
   packages+=(libreoffice-calc xdg-utils)
   what="build, test and run"
+elif [[ "${1:-}" == "--screenshots" ]]; then
+  packages+=(libreoffice-calc xdg-utils xvfb xdotool imagemagick)
+  what="build, test, run and screenshot"
 fi
 
 missing_packages() {

@@ -10,7 +10,8 @@ namespace Quillon {
 // desktop services it uses.
 struct TProgramOptions
 {
-    // The directory config_teacher.ini is read from; the executable's directory when empty.
+    // The directory config_teacher.ini is read from; when empty, the first that holds it of the
+    // executable's directory, $XDG_CONFIG_HOME/quillon/ and /etc/quillon/.
     QString ConfigDir;
     // The interval of the connection timers (Timer1, Timer2).
     int TickMs = 500;

@@ -2,6 +2,7 @@
 
 #include "common/core/ansi.h"
 #include "common/core/apppath.h"
+#include "common/core/configlocation.h"
 #include "common/core/error.h"
 #include "common/core/inifile.h"
 #include "common/core/nameserverprotocol.h"
@@ -32,7 +33,7 @@ TSignInWindow::~TSignInWindow() = default;
 QString TSignInWindow::ConfigPath() const
 {
     if (m_configDir.isEmpty())
-        return ExecutableDirectory();
+        return TConfigLocations::FromEnvironment().DirectoryOf(ConfigFileName);
     return m_configDir.endsWith(u'/') ? m_configDir : m_configDir + u'/';
 }
 

@@ -57,7 +57,9 @@ protected:
     void SetVersionTitle();
     void ConnectNameServer();
     void Timer1Timer();
-    // AppPath as the create handlers set it: the configuration directory, ending in '/'.
+    // AppPath as the create handlers set it: the configuration directory, ending in '/'; without
+    // an explicit one, the first of beside the program, the user's and the system's that holds
+    // config_teacher.ini.
     QString ConfigPath() const;
     int TickMs() const { return m_tickMs; }
 
