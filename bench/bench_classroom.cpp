@@ -46,7 +46,7 @@ public:
     const QByteArray& ClassCourse() const override { return m_course; }
     TClassLink& Link() override { return m_link; }
     void MarkOnline(const QByteArray&, const QByteArray&) override {}
-    void RemoveFromPushList(const QByteArray&) override {}
+    void RemoveFromPushList(const TStudent&) override {}
     void ShowStatus(int, const QString&) override {}
 
 private:

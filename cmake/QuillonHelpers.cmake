@@ -49,6 +49,8 @@ function(quillon_add_test)
     LANG=C.UTF-8
     TZ=UTC
     QTWEBENGINE_DISABLE_SANDBOX=1
+    # No configuration of the machine or the user reaches a test.
+    XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/tests/no-user-config
     QT_LOGGING_RULES=qt.qpa.*=false
     ${T_ENVIRONMENT})
   if(QUILLON_SANITIZE)

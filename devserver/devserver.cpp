@@ -17,7 +17,8 @@ DevServer::DevServer(const DevServerOptions& options, Logger& log, QObject* pare
       m_context(std::make_unique<ServerContext>(ServerContext{
           LoadClassData(QDir(options.dataDirectory).filePath(QString::fromUtf16(ClassFileName))),
           options.students, GradeStore(options.stateDirectory), SignInRegistry(), log, Host, 0,
-          options.simulation}))
+          options.simulation})),
+      m_site(options.dataDirectory)
 {
     connect(&m_nameServer, &QTcpServer::newConnection, this, &DevServer::AcceptNameServerClients);
     connect(&m_commServer, &QTcpServer::newConnection, this, &DevServer::AcceptCommServerClients);
@@ -31,8 +32,14 @@ DevServer::~DevServer()
     qDeleteAll(findChildren<QObject*>(Qt::FindDirectChildrenOnly));
 }
 
-void DevServer::Listen(quint16 namePort, quint16 commPort)
+void DevServer::Listen(quint16 namePort, quint16 commPort, quint16 webPort)
 {
+    m_site.Listen(webPort);
+    const QByteArray site = m_site.Address().toLatin1();
+    for (Course& course : m_context->data.courses) {
+        for (QByteArray& address : course.material)
+            address.replace("{site}", site);
+    }
     if (!m_commServer.listen(QHostAddress::LocalHost, commPort))
         throw Error(u"Cannot open the communication server on port %1: %2"_s.arg(commPort).arg(
             m_commServer.errorString()));
@@ -40,12 +47,14 @@ void DevServer::Listen(quint16 namePort, quint16 commPort)
         throw Error(
             u"Cannot open the name server on port %1: %2"_s.arg(namePort).arg(m_nameServer.errorString()));
     m_context->commPort = m_commServer.serverPort();
-    m_context->log.Info(u"server"_s,
-                        u"name server on %1:%2, communication server on %1:%3, grades kept in %4"_s
-                            .arg(QString::fromLatin1(Host))
-                            .arg(NamePort())
-                            .arg(CommPort())
-                            .arg(m_context->store.Directory()));
+    m_context->log.Info(
+        u"server"_s,
+        u"name server on %1:%2, communication server on %1:%3, course site on %1:%4, grades kept in %5"_s
+            .arg(QString::fromLatin1(Host))
+            .arg(NamePort())
+            .arg(CommPort())
+            .arg(WebPort())
+            .arg(m_context->store.Directory()));
 }
 
 void DevServer::AcceptNameServerClients()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devserver/coursesite.h"
 #include "devserver/servercontext.h"
 
 #include <QObject>
@@ -16,6 +17,7 @@ struct DevServerOptions
     QString stateDirectory; // where uploaded grades are kept
     quint16 namePort = 0;   // 0: any free port
     quint16 commPort = 0;
+    quint16 webPort = 0;
     int students = -1; // negative: the sample rosters as they are
     SimulationSettings simulation;
 };
@@ -32,10 +34,12 @@ public:
     DevServer(const DevServerOptions& options, Logger& log, QObject* parent = nullptr);
     ~DevServer() override;
 
-    // Opens both ports; throws Quillon::Error when one cannot be opened.
-    void Listen(quint16 namePort, quint16 commPort);
+    // Opens both servers' ports and the course site's; throws Quillon::Error when one cannot be
+    // opened. Course material naming {site} then points at the course site.
+    void Listen(quint16 namePort, quint16 commPort, quint16 webPort = 0);
     quint16 NamePort() const { return m_nameServer.serverPort(); }
     quint16 CommPort() const { return m_commServer.serverPort(); }
+    quint16 WebPort() const { return m_site.Port(); }
     const ClassData& Data() const { return m_context->data; }
 
 private:
@@ -45,6 +49,7 @@ private:
     std::unique_ptr<ServerContext> m_context;
     QTcpServer m_nameServer;
     QTcpServer m_commServer;
+    CourseSite m_site;
     int m_connections = 0;
 };
 

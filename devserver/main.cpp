@@ -23,7 +23,8 @@ void WritePortFile(const QString& fileName, const DevServer& server)
 {
     QSaveFile file(fileName);
     const QByteArray text = "NAME_PORT=" + QByteArray::number(server.NamePort()) +
-                            "\nCOMM_PORT=" + QByteArray::number(server.CommPort()) + '\n';
+                            "\nCOMM_PORT=" + QByteArray::number(server.CommPort()) +
+                            "\nWEB_PORT=" + QByteArray::number(server.WebPort()) + '\n';
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         throw Quillon::Error(u"Cannot write the port file %1: %2"_s.arg(fileName, file.errorString()));
 }
@@ -56,11 +57,12 @@ int main(int argc, char* argv[])
             QCoreApplication::quit();
         });
         DevServer server(options.server, log);
-        server.Listen(options.server.namePort, options.server.commPort);
+        server.Listen(options.server.namePort, options.server.commPort, options.server.webPort);
         if (!options.portFile.isEmpty())
             WritePortFile(options.portFile, server);
-        std::printf("quillon-devserver: name server 127.0.0.1:%u, communication server 127.0.0.1:%u\n",
-                    unsigned(server.NamePort()), unsigned(server.CommPort()));
+        std::printf("quillon-devserver: name server 127.0.0.1:%u, communication server 127.0.0.1:%u, "
+                    "course site http://127.0.0.1:%u/\n",
+                    unsigned(server.NamePort()), unsigned(server.CommPort()), unsigned(server.WebPort()));
         std::fflush(stdout);
 
         const int result = QCoreApplication::exec();

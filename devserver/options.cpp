@@ -39,7 +39,9 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& defaul
         {u"name-port"_s, u"Name-server port (default %1; 0 picks a free one)."_s.arg(DefaultNamePort),
          u"port"_s},
         {u"comm-port"_s, u"Communication-server port (default 0: a free one)."_s, u"port"_s},
-        {u"port-file"_s, u"Write NAME_PORT=... and COMM_PORT=... to this file once listening."_s, u"file"_s},
+        {u"web-port"_s, u"Course site port (default 0: a free one)."_s, u"port"_s},
+        {u"port-file"_s,
+         u"Write NAME_PORT=..., COMM_PORT=... and WEB_PORT=... to this file once listening."_s, u"file"_s},
         {u"data"_s, u"Directory holding class.ini (default %1)."_s.arg(defaultDataDirectory), u"dir"_s},
         {u"state"_s, u"Directory for uploaded grades (default %1)."_s.arg(defaultStateDirectory), u"dir"_s},
         {u"pace"_s, u"Speed of the simulated class: 2 is twice as busy (default 1)."_s, u"factor"_s},
@@ -65,6 +67,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& defaul
     server.stateDirectory = parser.isSet(u"state"_s) ? parser.value(u"state"_s) : defaultStateDirectory;
     server.namePort = Port(parser, u"name-port"_s, DefaultNamePort);
     server.commPort = Port(parser, u"comm-port"_s, 0);
+    server.webPort = Port(parser, u"web-port"_s, 0);
     if (parser.isSet(u"pace"_s)) {
         bool ok = false;
         server.simulation.pace = parser.value(u"pace"_s).toDouble(&ok);

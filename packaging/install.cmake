@@ -9,6 +9,9 @@ set(QUILLON_ICON_SIZES 16 24 32 48 64 128 256)
 set(packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS brivane cortelle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The web view plugin sits in lib/quillon beside bin, where the programs look for it (not in the
+# multiarch library directory: it is the programs' own, loaded by path).
+install(TARGETS quillon_webview LIBRARY DESTINATION lib/quillon)
 if(QUILLON_INSTALL_DEVSERVER)
   install(TARGETS quillon-devserver RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
@@ -47,8 +50,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # What the programs load at run time, by name: the libraries they link, and the plugins and
-# programs they only find when running (the X11 platform, the speech engine, xdg-open).
+# programs they only find when running (the web view plugin's engine, the X11 platform, the speech
+# engine, xdg-open).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6, libqt6gui6, libqt6widgets6, libqt6network6, libqt6svg6, libqt6texttospeech6, qt6-qpa-plugins, qt6-speech-flite-plugin, libcurl4, libxlsxwriter4, libinih1, xdg-utils")
+    "libqt6core6, libqt6gui6, libqt6widgets6, libqt6network6, libqt6svg6, libqt6texttospeech6, libqt6webenginecore6, libqt6webenginewidgets6, qt6-qpa-plugins, qt6-speech-flite-plugin, libcurl4, libxlsxwriter4, libinih1, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-calc")
 include(CPack)

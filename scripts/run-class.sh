@@ -83,6 +83,7 @@ if [[ ! -s $run/ports ]]; then
   exit 1
 fi
 name_port=$(sed -n 's/^NAME_PORT=//p' "$run/ports")
+web_port=$(sed -n 's/^WEB_PORT=//p' "$run/ports")
 
 # The mail sink: Debian's Python (python3 on PATH may lack Debian's modules) with aiosmtpd's own
 # Maildir handler; each letter becomes one file under run/mail/new.
@@ -113,6 +114,9 @@ fi
 for program in "${programs[@]}"; do
   cp -f "$build/bin/$program" "$run/bin/$program"
 done
+# The console's web view plugin, where the programs look for it: lib/quillon beside bin.
+mkdir -p "$run/lib/quillon"
+cp -f "$build/lib/quillon/libquillon_webview.so" "$run/lib/quillon/"
 cat >"$run/bin/config_teacher.ini" <<EOF
 ; Written by scripts/run-class.sh for the development server; rewritten on every run.
 [NameServer]
@@ -127,6 +131,10 @@ Port=$mail_port
 [Teacher]
 Name=Ann Lee
 Email=ann.lee@quillon.test
+
+; The console's course main page: the development server's course site.
+[Course]
+MainPage=http://127.0.0.1:$web_port/
 EOF
 
 # Qt WebEngine refuses to run as root with its sandbox on.
@@ -136,6 +144,7 @@ fi
 
 cat <<EOF
 Development server on 127.0.0.1:$name_port (log: run/devserver.log, grades: run/state).
+Course site on http://127.0.0.1:$web_port/ (the console's Web Browser page starts there).
 Mail sink on 127.0.0.1:$mail_port: the course office's letters land in run/mail/new (see README).
 Sign in as Ann Lee with the password quillon (Algebra I, World History),
 or as René Dubois with an empty password (Biologie générale, World History).
