@@ -1,6 +1,5 @@
 #include "common/platform/services.h"
 
-#include "common/platform/curlmailtransport.h"
 #include "common/platform/texttospeechvoice.h"
 #include "common/platform/webviewplugin.h"
 
@@ -16,8 +15,6 @@ TPlatformServices FillRealServices(TPlatformServices services)
         services.Dialogs = std::make_unique<TQtFileDialogs>();
     if (!services.Spreadsheet)
         services.Spreadsheet = std::make_unique<TCalcLauncher>();
-    if (!services.Mail)
-        services.Mail = std::make_unique<TCurlMailTransport>();
     if (!services.WebView)
         services.WebView = std::make_unique<TPluginWebViewFactory>();
     return services;

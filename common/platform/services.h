@@ -23,8 +23,9 @@ struct TPlatformServices
     std::unique_ptr<TWebViewFactory> WebView;
 };
 
-// Fills every empty entry with the real service: the flite voice of Qt TextToSpeech, xdg-open,
-// Qt's file dialogs, LibreOffice Calc, SMTP through libcurl and the Qt WebEngine plugin.
+// Fills every empty entry but Mail with the real service: the flite voice of Qt TextToSpeech,
+// xdg-open, Qt's file dialogs, LibreOffice Calc and the Qt WebEngine plugin. The course office
+// fills Mail itself (SMTP through libcurl, quillon_mailtransport).
 TPlatformServices FillRealServices(TPlatformServices services);
 
 } // namespace Quillon

@@ -1,5 +1,7 @@
 #include "gradebook/app/officeprogram.h"
 
+#include "common/platform/curlmailtransport.h"
+
 #include <utility>
 
 namespace Cortelle {
@@ -9,6 +11,8 @@ namespace {
 Quillon::TProgramOptions WithRealServices(Quillon::TProgramOptions options)
 {
     options.Services = Quillon::FillRealServices(std::move(options.Services));
+    if (!options.Services.Mail)
+        options.Services.Mail = std::make_unique<Quillon::TCurlMailTransport>();
     return options;
 }
 
