@@ -36,8 +36,9 @@ TGradeBookPage::TGradeBookPage(TGradeBookContext context, QWidget* parent)
     ui->sgrdMain->SetGridModel(m_grid);
     ui->sgrdMain->SetDefaultColWidth(GradeColWidth);
     ui->sgrdMain->hide();
-    ConnectGuarded(m_grid, &TStringGridModel::CellEdited, this,
-                   [this](int col, int row) { RecordEdit(col, row); });
+    // Guarded by hand: clang 14 misreads the argument check inside ConnectGuarded for this signal.
+    connect(m_grid, &TStringGridModel::CellEdited, this,
+            [this](int col, int row) { Guarded(this, [&] { RecordEdit(col, row); }); });
 }
 
 TGradeBookPage::~TGradeBookPage() = default;
