@@ -1,6 +1,7 @@
 #include "console/push/pushedcontent.h"
 
 #include "common/core/ansi.h"
+#include "common/core/readabletext.h"
 #include "common/platform/shellopen.h"
 #include "console/link/classcontext.h"
 #include "console/push/pushedaddress.h"
@@ -19,9 +20,7 @@ constexpr qsizetype ShownAddressLength = 60;
 
 QString RefusedAddressText(const QString& address)
 {
-    const QString shown =
-        address.size() > ShownAddressLength ? address.left(ShownAddressLength) + u"\u2026"_s : address;
-    return u"Pushed address not opened: "_s + shown;
+    return u"Pushed address not opened: "_s + Quillon::Readable(address, ShownAddressLength, 1);
 }
 
 TPushedContentOpener::TPushedContentOpener(TClassContext& context, Quillon::TShellOpen& shell,
